@@ -1,0 +1,15 @@
+// The command-line flags of one run: all off at start, set only by the
+// option scan, fixed afterwards.
+#pragma once
+
+struct Options {
+  int batch;
+  int verbose;
+  int no_cpu;
+  int no_chipset;
+  int no_memory;
+  int no_beep;
+  int force;
+};
+
+extern Options options;

@@ -1,0 +1,58 @@
+// The one run-time seam of the program: every instruction or port access that
+// touches the machine goes through a Machine.  Subsystems never call a Machine
+// directly; they use the free operations of hw.h, which dispatch to the
+// machine chosen once in main.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+struct CpuidRegs {
+  uint32_t eax;
+  uint32_t ebx;
+  uint32_t ecx;
+  uint32_t edx;
+};
+
+class Machine {
+ public:
+  virtual ~Machine() = default;
+
+  // Port I/O, exactly one bus access per call, never merged or reordered.
+  virtual uint8_t InByte(uint16_t port) = 0;
+  virtual void OutByte(uint16_t port, uint8_t value) = 0;
+  virtual void OutDword(uint16_t port, uint32_t value) = 0;
+
+  virtual CpuidRegs Cpuid(uint32_t leaf) = 0;
+  // Whether the ID flag (EFLAGS bit 21) can be changed; EFLAGS is left as found.
+  virtual int IdFlagChangeable() = 0;
+
+  // The full 64-bit time-stamp counter.  The native machine's counter is read
+  // inline by hw.h instead, so that a stopwatch start and stop cost the same.
+  virtual uint64_t ReadTimeStampCounter() = 0;
+
+  virtual void InterruptsOff() = 0;
+  virtual void InterruptsOn() = 0;
+
+  // 1 - (1/x)*x computed on the FPU at run time (nonzero on a flawed FDIV).
+  virtual double FdivResidue(double x) = 0;
+
+  // 256 blocks of block_length INC EAX (256, 128 or 64), each block followed
+  // only by the counter decrement and the branch back.
+  virtual void RunIncGroup(unsigned block_length) = 0;
+
+  // trips times: 32 four-byte loads at offsets 0..124 (alternating two
+  // registers), the pointer step by 128, the decrement and the branch.
+  virtual void RunReadBursts(const void* block, uint32_t trips) = 0;
+  // The same with 32 four-byte stores.
+  virtual void RunWriteBursts(void* block, uint32_t trips) = 0;
+  // Only the pointer step, the decrement and the branch.
+  virtual void RunEmptyBursts(const void* block, uint32_t trips) = 0;
+
+  // Fills bytes with zero in a way the compiler cannot drop.
+  virtual void ClearBlock(void* block, size_t bytes) = 0;
+
+  // The benchmark's executable read-write buffer; nullptr when refused.
+  virtual void* AllocateTestBuffer(size_t bytes) = 0;
+  virtual void ReleaseTestBuffer(void* buffer, size_t bytes) = 0;
+};

@@ -1,0 +1,106 @@
+// A deterministic model of a Pentium-era PC.  One virtual cycle counter is the
+// time-stamp counter; every port access, CPUID, loop and memory operation
+// advances it by a cost from the description, and every device derives its
+// time from it, so a whole run takes no real waiting and repeats exactly.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "hw/machine.h"
+#include "hw/sim/bridges/bridge_images.h"
+
+struct SimCpu {
+  bool has_cpuid;             // EFLAGS ID bit changeable (when not gated)
+  bool cpuid_gated_by_cyrix;  // CPUID and the ID bit only while CCR4 (E8h) bit 7 is set
+  char vendor[13];            // leaf 0 EBX, EDX, ECX as text
+  uint32_t max_leaf;          // leaf 0 EAX
+  uint32_t signature;         // leaf 1 EAX
+  uint32_t features_edx;      // leaf 1 EDX
+  bool fdiv_flaw;
+  double clock_mhz;        // the true core clock
+  double inc_per_clock;    // INC EAX retired per clock (1.0 on these processors)
+  bool tsc_stands_still;   // the counter never advances
+};
+
+struct SimCaches {
+  uint32_t l1_bytes;       // 0: none
+  uint32_t l2_bytes;       // 0: none
+  double l1_read_clk;      // clocks per 16-byte burst, reading from L1
+  double l2_read_clk;
+  double mem_read_clk;
+  double l1_write_clk;
+  double l2_write_clk;
+  double mem_write_clk;
+};
+
+struct SimCyrix {
+  bool present;            // configuration registers answer on 22h/23h
+  uint8_t ccr3;            // C3h power-on value (bits 7-4: MAPEN)
+  uint8_t ccr4;            // E8h power-on value (bit 7: CPUID enable)
+  bool mapen_locked;       // writes to C3h bits 7-4 are ignored
+};
+
+struct SimMachineDesc {
+  const char* name;
+  const char* description;  // one line, shown in the list of names
+  SimCpu cpu;
+  SimCaches caches;
+  const SimBridgeImage* bridge;  // nullptr: no PCI bus, every access reads all ones
+  SimCyrix cyrix;
+  double port_access_us;    // cost of one port access (about 1 on ISA)
+  double rtc_seconds_per_second;  // 1.0 exact; 1.02: an RTC second lasts 1.02 s
+  bool rtc_dead;            // seconds register never changes
+  bool timer_dead;          // 8254 count never changes
+  bool allocation_fails;    // the benchmark buffer is refused
+};
+
+// One port access as a test sees it: 'i' byte in, 'o' byte out, 'd' dword out.
+struct PortAccess {
+  char kind;
+  uint16_t port;
+  uint32_t value;
+  bool operator==(const PortAccess& other) const {
+    return kind == other.kind && port == other.port && value == other.value;
+  }
+};
+
+class SimMachine : public Machine {
+ public:
+  explicit SimMachine(const SimMachineDesc& desc);
+
+  uint8_t InByte(uint16_t port) override;
+  void OutByte(uint16_t port, uint8_t value) override;
+  void OutDword(uint16_t port, uint32_t value) override;
+  CpuidRegs Cpuid(uint32_t leaf) override;
+  int IdFlagChangeable() override;
+  uint64_t ReadTimeStampCounter() override;
+  void InterruptsOff() override;
+  void InterruptsOn() override;
+  double FdivResidue(double x) override;
+  void RunIncGroup(unsigned block_length) override;
+  void RunReadBursts(const void* block, uint32_t trips) override;
+  void RunWriteBursts(void* block, uint32_t trips) override;
+  void RunEmptyBursts(const void* block, uint32_t trips) override;
+  void ClearBlock(void* block, size_t bytes) override;
+  void* AllocateTestBuffer(size_t bytes) override;
+  void ReleaseTestBuffer(void* buffer, size_t bytes) override;
+
+  // For tests: every port access in order, and the machine's state.
+  std::vector<PortAccess> trace;
+  uint8_t config[256];
+  uint8_t write_mask[256];
+  uint8_t ccr3;
+  uint8_t ccr4;
+  bool interrupts_enabled = true;
+  // Further model state is private to the implementation.
+ private:
+  SimMachineDesc desc_;
+  // (added by the implementation)
+};
+
+// The machines users can name with KORVALT_MACHINE, ending with a row whose
+// name is nullptr.
+extern const SimMachineDesc sim_catalogue[];
+const SimMachineDesc* FindSimMachine(const char* name);

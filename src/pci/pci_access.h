@@ -1,0 +1,11 @@
+// PCI configuration mechanism #1, one byte at a time: select, access, release.
+#pragma once
+
+#include <cstdint>
+
+extern uint32_t pci_address;
+
+void PciSelect(unsigned bus, unsigned device, unsigned function, unsigned reg);
+uint8_t PciReadByte();
+void PciWriteByte(uint8_t value);
+void PciRelease();

@@ -1,0 +1,9 @@
+// The -set command: a check pass that validates every spec, then an apply
+// pass that changes the host bridge's register bits.
+#pragma once
+
+enum SetMode { SET_CHECK, SET_APPLY };
+enum SetResult { SET_CONTINUE, SET_ABORT };
+
+SetResult ApplySetSpec(const char* spec, SetMode mode);
+SetResult ReportSetError(const char* spec, int position, const char* message, SetMode mode);

@@ -1,0 +1,20 @@
+#include "pci/tables/tables.h"
+
+const ChipsetEntry chipset_catalogue[] = {
+    {0x8086, 0x1250, "Intel", "Triton HX (82439HX)", fields_82439hx},
+    {0x8086, 0x7030, "Intel", "Triton VX (82439VX)", fields_82439vx},
+    {0x8086, 0x7100, "Intel", "Triton TX (82439TX)", fields_82439tx},
+    {0x1039, 0x5571, "SiS Technologies", "5571", fields_sis5571},
+    {0x1039, 0x5591, "SiS Technologies", "5591", fields_sis5591},
+    {0x1039, 0x5596, "SiS Technologies", "5596", fields_sis5596},
+    {0x1039, 0x5597, "SiS Technologies", "5597/5598", fields_sis5597},
+    {0x10B9, 0x1531, "Acer Labs, Inc.", "Aladdin IV (M1531)", fields_m1531},
+    {0x10B9, 0x1541, "Acer Labs, Inc.", "Aladdin V (M1541)", fields_m1541},
+    {0x1106, 0x0595, "VIA Technologies", "Apollo VP2 (VT82C595)", fields_vt82c595},
+    {0x1106, 0x1595, "VIA Technologies", "Apollo VP2 (VT82C595)", fields_vt82c595},
+    {0x1106, 0x0585, "VIA Technologies", "Apollo VPX (VT82C580VPX)", fields_vt82c580},
+    {0x1106, 0x1585, "VIA Technologies", "Apollo VPX (VT82C580VPX)", fields_vt82c580},
+    {0x1106, 0x0580, "VIA Technologies", "Apollo VP1 (VT82C580VP)", fields_vt82c580},
+    {0x1106, 0x1580, "VIA Technologies", "Apollo VP1 (VT82C580VP)", fields_vt82c580},
+    {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
+};

@@ -1,0 +1,40 @@
+// The chipset catalogue and the register field tables: constant data, searched
+// linearly in stored order, each ending with a sentinel row.
+#pragma once
+
+#include <cstdint>
+
+struct RegisterField {
+  uint32_t reg;          // configuration register; low byte 0 ends the table
+  uint32_t bit_spec;     // bits 2-0 lowest bit, 5-3 width (0 = 8), 7-6 access class
+  uint32_t noted_value;  // carried with the row, read by no operation
+  const char* name;
+  const char* description;  // lines separated by '\r'; nullptr is a table error
+};
+
+struct ChipsetEntry {
+  uint16_t vendor_id;
+  uint16_t device_id;
+  const char* vendor_name;
+  const char* device_name;
+  const RegisterField* fields;
+};
+
+// Fifteen rows, then the terminator with vendor FFFFh.
+extern const ChipsetEntry chipset_catalogue[];
+
+extern const RegisterField fields_82439hx[];
+extern const RegisterField fields_82439vx[];
+extern const RegisterField fields_82439tx[];
+extern const RegisterField fields_sis5571[];
+extern const RegisterField fields_sis5591[];
+extern const RegisterField fields_sis5596[];
+extern const RegisterField fields_sis5597[];
+extern const RegisterField fields_m1531[];
+extern const RegisterField fields_m1541[];
+extern const RegisterField fields_vt82c595[];
+extern const RegisterField fields_vt82c580[];
+
+// bit_spec decoding, shared by the report and the set command.
+inline unsigned FieldLowestBit(uint32_t bit_spec) { return bit_spec & 7; }
+inline unsigned FieldWidth(uint32_t bit_spec) { return ((((bit_spec >> 3) & 7) + 7) % 8) + 1; }
