@@ -1,0 +1,3 @@
+#include "cpu/cpu_info.h"
+
+CpuInfo cpu_info;

@@ -1,0 +1,5 @@
+#include "pci/tables/tables.h"
+
+const RegisterField fields_82439tx[] = {
+    {0, 0, 0, nullptr, nullptr},
+};

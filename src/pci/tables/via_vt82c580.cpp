@@ -1,0 +1,5 @@
+#include "pci/tables/tables.h"
+
+const RegisterField fields_vt82c580[] = {
+    {0, 0, 0, nullptr, nullptr},
+};
