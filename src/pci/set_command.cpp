@@ -1,0 +1,199 @@
+#include "pci/set_command.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+#include "console/console.h"
+#include "driver/options.h"
+#include "pci/host_bridge.h"
+#include "pci/pci_access.h"
+#include "pci/tables/tables.h"
+
+namespace {
+
+const char* const MSG_PORT_DIGIT = "Invalid port number digit.";
+const char* const MSG_REG_SEPARATOR = "'=' or ':' expected.";
+const char* const MSG_BIT_NUMBER = "Invalid bit number. Must be 0 - 7.";
+const char* const MSG_SPAN_SEPARATOR = "'=' or '-' expected.";
+const char* const MSG_BIT_ORDER = "Invalid bit range. End bit must not be below start bit.";
+const char* const MSG_EQUALS = "An '=' expected.";
+const char* const MSG_BINARY_DIGIT = "'0' or '1' expected.";
+const char* const MSG_VALUE_OVER_BYTE = "Value too big for the specified bits.";
+const char* const MSG_VALUE_OVER_SPAN = "value too big for the specified bits.";
+const char* const MSG_NOT_REGISTERED =
+    "The specified register number and bits are not registered. Specify -force if you want to "
+    "set it anyhow.";
+
+const char* const USER_FIELD_NAME = "***User Specified Field***";
+const char* const USER_FIELD_DESCRIPTION = "x unknown bit(s)";
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9')
+    return c - '0';
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  return -1;
+}
+
+bool IsBitDigit(char c) {
+  return c >= '0' && c <= '7';
+}
+
+// Only a row naming exactly this span counts: a wider or narrower row would
+// make the user's bits mean something other than what they typed.
+const RegisterField* FindExactField(unsigned reg, unsigned low, unsigned width) {
+  if (current_chipset == nullptr)
+    return nullptr;
+  for (const RegisterField* row = current_chipset->fields; (row->reg & 0xFF) != 0; ++row) {
+    if ((row->reg & 0xFF) == reg && FieldLowestBit(row->bit_spec) == low &&
+        ((row->bit_spec >> 3) & 7) == width % 8) {
+      return row;
+    }
+  }
+  return nullptr;
+}
+
+uint8_t ReadRegister(unsigned reg) {
+  PciSelect(0, 0, 0, reg);
+  uint8_t value = PciReadByte();
+  PciRelease();
+  return value;
+}
+
+void WriteRegister(unsigned reg, uint8_t value) {
+  PciSelect(0, 0, 0, reg);
+  PciWriteByte(value);
+  PciRelease();
+}
+
+// Asks until the answer is one of the two choices.  When no person can
+// answer, the spec is not confirmed, so nothing is written.
+SetResult AskAbortOrIgnore() {
+  if (!ConsoleIsInteractive())
+    return SET_ABORT;
+  ConsoleWrite("\n");
+  for (;;) {
+    ConsoleWrite("Aboart(A) or Ignore(I)?");
+    int key = WaitForKey();
+    ConsoleWrite("\n");
+    if (key == 'A' || key == 'a')
+      return SET_ABORT;
+    if (key == 'I' || key == 'i')
+      return SET_CONTINUE;
+    // The terminal went away: no answer will ever come.
+    if (key < 0)
+      return SET_ABORT;
+  }
+}
+
+}  // namespace
+
+SetResult ReportSetError(const char* spec, int position, const char* message, SetMode mode) {
+  // The spec goes out as plain text rather than through a format, so that a
+  // spec of any length is echoed whole.
+  if (mode == SET_APPLY) {
+    PagedPutString("command ignored: -set", stderr);
+    PagedPutString(spec, stderr);
+    PagedPutChar('\n', stderr);
+    return SET_CONTINUE;
+  }
+
+  PagedPrintTo(stderr, "Error in port value setting:\n%s\n", message);
+  PagedPutString(spec, stderr);
+  PagedPutChar('\n', stderr);
+  for (int i = 0; i < position; ++i)
+    PagedPutChar(' ', stderr);
+  PagedPutChar('^', stderr);
+
+  Beep();
+  if (options.batch)
+    return SET_ABORT;
+  return AskAbortOrIgnore();
+}
+
+SetResult ApplySetSpec(const char* spec, SetMode mode) {
+  if (spec == nullptr || spec[0] == '\0')
+    return SET_CONTINUE;
+
+  int high_digit = HexDigitValue(spec[0]);
+  if (high_digit < 0)
+    return ReportSetError(spec, 0, MSG_PORT_DIGIT, mode);
+  int low_digit = HexDigitValue(spec[1]);
+  if (low_digit < 0)
+    return ReportSetError(spec, 1, MSG_PORT_DIGIT, mode);
+  unsigned reg = static_cast<unsigned>(high_digit * 16 + low_digit);
+
+  unsigned low = 0;
+  unsigned high = 7;
+  int pos = 0;
+  if (spec[2] == '=') {
+    pos = 3;
+  } else if (spec[2] == ':') {
+    if (!IsBitDigit(spec[3]))
+      return ReportSetError(spec, 3, MSG_BIT_NUMBER, mode);
+    unsigned start = static_cast<unsigned>(spec[3] - '0');
+    if (spec[4] == '=') {
+      low = high = start;
+      pos = 5;
+    } else if (spec[4] == '-') {
+      if (!IsBitDigit(spec[5]))
+        return ReportSetError(spec, 5, MSG_BIT_NUMBER, mode);
+      unsigned end = static_cast<unsigned>(spec[5] - '0');
+      if (end < start)
+        return ReportSetError(spec, 5, MSG_BIT_ORDER, mode);
+      low = start;
+      high = end;
+      if (spec[6] != '=')
+        return ReportSetError(spec, 6, MSG_EQUALS, mode);
+      pos = 7;
+    } else {
+      return ReportSetError(spec, 4, MSG_SPAN_SEPARATOR, mode);
+    }
+  } else {
+    return ReportSetError(spec, 2, MSG_REG_SEPARATOR, mode);
+  }
+
+  // Checked after every digit, so the value never grows past nine bits.
+  unsigned value = 0;
+  for (; spec[pos] != '\0'; ++pos) {
+    if (spec[pos] == '0') {
+      value = value * 2;
+    } else if (spec[pos] == '1') {
+      value = value * 2 + 1;
+    } else {
+      return ReportSetError(spec, pos, MSG_BINARY_DIGIT, mode);
+    }
+    if (value >= 256)
+      return ReportSetError(spec, pos, MSG_VALUE_OVER_BYTE, mode);
+  }
+  unsigned width = high - low + 1;
+  if (value >= (1u << width))
+    return ReportSetError(spec, pos, MSG_VALUE_OVER_SPAN, mode);
+
+  // Read in both passes, before the table is consulted, so the check pass
+  // touches the hardware exactly as the apply pass will up to its write.
+  uint8_t present = ReadRegister(reg);
+
+  const RegisterField* field = FindExactField(reg, low, width);
+  if (field == nullptr && !options.force) {
+    return ReportSetError(spec, pos, MSG_NOT_REGISTERED, mode);
+  }
+  if (mode == SET_CHECK)
+    return SET_CONTINUE;
+
+  RegisterField user_field = {reg, 0xC0u | (width % 8) << 3 | low, 0, USER_FIELD_NAME,
+                              USER_FIELD_DESCRIPTION};
+  if (field == nullptr)
+    field = &user_field;
+
+  PrintFieldLine(*field, present, "old value:");
+  uint8_t mask = static_cast<uint8_t>(((1u << width) - 1) << low);
+  uint8_t new_byte = static_cast<uint8_t>(((value << low) & mask) | (present & ~mask));
+  WriteRegister(reg, new_byte);
+  // The byte written, not a read-back: read-only bits may not have taken it.
+  PrintFieldLine(*field, new_byte, "new value:");
+  return SET_CONTINUE;
+}
