@@ -10,15 +10,32 @@
 #define KORVALT_PRINTF(fmt, args)
 #endif
 
+// Where the next character lands on the 80-column screen, and the lines
+// completed since the start or the last pause.  Standard output and standard
+// error share them, since both appear on the same screen.
+extern int pager_column;
+extern int pager_line;
+
+const int SCREEN_COLUMNS = 80;
+const int SCREEN_LINES = 24;
+
 void PagedPutChar(char c, FILE* stream);
 void PagedPutString(const char* text, FILE* stream);
+// Prints the formatted text whole, however long it is.
 void PagedPrintTo(FILE* stream, const char* format, ...) KORVALT_PRINTF(2, 3);
 void PagedPrint(const char* format, ...) KORVALT_PRINTF(1, 2);
 [[noreturn]] void FatalError(int status, const char* text, const char* detail);
 
 void ConsoleWrite(const char* text);
 void Beep();
+// Waits for one key and returns it (0 to 255), read alone and without echo.
+// Returns -1 at once when there is no terminal, or when it has gone away.
 int WaitForKey();
 // Whether a person can answer at a terminal; without one, key waits return
 // at once and questions take the answer that changes nothing.
 bool ConsoleIsInteractive();
+
+// Makes the console the given descriptors instead of the terminal (-1, -1:
+// no console at all).  For tests and for callers that own a terminal of
+// their own; the descriptors stay the caller's.
+void UseConsoleDescriptors(int read_fd, int write_fd);

@@ -1,0 +1,44 @@
+// The help text, shown by "-?" and ended with a key wait.
+#include "console/console.h"
+#include "driver/driver.h"
+
+namespace {
+
+const char* const HELP_TEXTS[] = {
+    "<options>: -v or -verbose printout verbose messages.\n",
+    "           -b or -batch   no pause for user input.\n",
+    "           -?             printout this message.\n",
+    "           -nocpu         do not report CPU.\n",
+    "           -nochipset     do not report chipset.\n",
+    "           -nomemory      do not report memory performance.\n",
+    "           -nobeep        do not beep.\n",
+    "           -force         force set PCI registers by -set command\n",
+    "           -set<set spec> set PCI register.\n\n",
+    "                          (accept multiple occurences)\n",
+    "<set spec>\n"
+    "  XX:S-E=BBBB  : set register XX's bits S to E to BBBB.\n"
+    "  XX:S=B       : set register XX's bit S to B.\n"
+    "  XX=BBBBBBBB  : set register XX to BBBBBBBB.\n"
+    "\n"
+    "where\n"
+    "  X  : Hexadecimal digit. 0-9 and A-F\n"
+    "  S,E: Octal digit.       0-7\n"
+    "  B  : Binary digit.      0 or 1\n"
+    "\n"
+    "Examples)\n"
+    "  -set53=11110000  ; set register 53 to 11110000(=0xF0)\n"
+    "  -set52:3=1       ; set register 52's bit 3 to 1\n",
+};
+
+}  // namespace
+
+void RunHelp(const char* program_name) {
+  PagedPrint("%s <options>\n", program_name != nullptr ? program_name : "");
+  for (const char* text : HELP_TEXTS)
+    PagedPrint("%s", text);
+  // The help ends with a key wait even in batch mode, so that a window
+  // opened just for it stays readable.
+  ConsoleWrite("Hit any key to exit");
+  Beep();
+  WaitForKey();
+}

@@ -1,0 +1,103 @@
+// The run order: one straight pass from the banner to the closing key wait.
+#include "console/console.h"
+#include "cpu/cpu.h"
+#include "cpu/cpu_info.h"
+#include "cpu/cyrix.h"
+#include "driver/driver.h"
+#include "driver/options.h"
+#include "pci/host_bridge.h"
+#include "pci/set_command.h"
+#include "timing/memory_bench.h"
+
+namespace {
+
+const char DASH_LINE[] = "------------------------------------------\n";
+
+// Runs every set command in command-line order in one mode; in the check
+// pass the first abort stops the pass.
+SetResult RunSetCommands(int argc, char* argv[], SetMode mode) {
+  for (int i = 1; i < argc; ++i) {
+    const char* spec = SetSpecOf(argv[i]);
+    if (spec == nullptr)
+      continue;
+    if (ApplySetSpec(spec, mode) == SET_ABORT && mode == SET_CHECK)
+      return SET_ABORT;
+  }
+  return SET_CONTINUE;
+}
+
+void PrintReportSections() {
+  if (!options.no_cpu) {
+    PagedPrint("%s", DASH_LINE);
+    PrintCpuReport();
+    PagedPrint("%s", DASH_LINE);
+  }
+  if (!options.no_chipset)
+    PrintHostBridgeReport();
+  if (!options.no_memory) {
+    if (cpu_info.has_tsc) {
+      RunMemoryBenchmark();
+    } else {
+      PagedPrint(
+          "Sorry, this version of KRVT does not support memory performance reporting "
+          "functions for CPUs which do not have RDTSR instruction.");
+    }
+  }
+}
+
+}  // namespace
+
+int RunMainSequence(int argc, char* argv[]) {
+  // 1. Banner, before the arguments are read.
+  PagedPrint("\n--- KORVALT  ver 0.14  by Telvaroq ---\n");
+
+  // 2-3. Options; the help ends the run here, before any hardware access.
+  if (ScanOptions(argc, argv)) {
+    RunHelp(argc > 0 ? argv[0] : nullptr);
+    return 0;
+  }
+
+  // 4. Cyrix preparation, keeping the bytes to put back.
+  bool cyrix_found = false;
+  int saved_mapping = -1;
+  int saved_cpuid = -1;
+  if (!options.no_cpu && CyrixPresent()) {
+    cyrix_found = true;
+    saved_mapping = EnableRegisterMapping();
+    saved_cpuid = EnableCyrixCpuid();
+  }
+
+  // 5-6. Identification, always: the memory section needs the clock and the
+  // set commands need the bridge.
+  DetectCpu();
+  DetectHostBridge();
+
+  // 7. Set commands, checked all before any is applied; an abort skips the
+  // report sections but not the restore.
+  bool aborted = false;
+  if (current_chipset != nullptr || options.force) {
+    if (RunSetCommands(argc, argv, SET_CHECK) == SET_ABORT) {
+      aborted = true;
+    } else {
+      RunSetCommands(argc, argv, SET_APPLY);
+    }
+  }
+
+  // 8. Report sections, showing the machine after the changes.
+  if (!aborted)
+    PrintReportSections();
+
+  // 9. Put the Cyrix configuration back, in the reverse order.
+  if (cyrix_found) {
+    RestoreCyrixCpuid(saved_cpuid);
+    RestoreRegisterMapping(saved_mapping);
+  }
+
+  // 10. Closing prompt.
+  if (!options.batch) {
+    ConsoleWrite("***END*** Hit any key to exit");
+    Beep();
+    WaitForKey();
+  }
+  return 0;
+}

@@ -1,0 +1,126 @@
+// The program run without any terminal, as from a pipe, a service or CI:
+// nothing may wait, and the help and option matching must hold exactly.
+#include <gtest/gtest.h>
+
+#include "wholerun/run_program.h"
+
+namespace {
+
+const char BANNER[] = "\n--- KORVALT  ver 0.14  by Telvaroq ---\n";
+
+const char HELP_AFTER_NAME[] =
+    " <options>\n"
+    "<options>: -v or -verbose printout verbose messages.\n"
+    "           -b or -batch   no pause for user input.\n"
+    "           -?             printout this message.\n"
+    "           -nocpu         do not report CPU.\n"
+    "           -nochipset     do not report chipset.\n"
+    "           -nomemory      do not report memory performance.\n"
+    "           -nobeep        do not beep.\n"
+    "           -force         force set PCI registers by -set command\n"
+    "           -set<set spec> set PCI register.\n"
+    "\n"
+    "                          (accept multiple occurences)\n"
+    "<set spec>\n"
+    "  XX:S-E=BBBB  : set register XX's bits S to E to BBBB.\n"
+    "  XX:S=B       : set register XX's bit S to B.\n"
+    "  XX=BBBBBBBB  : set register XX to BBBBBBBB.\n"
+    "\n"
+    "where\n"
+    "  X  : Hexadecimal digit. 0-9 and A-F\n"
+    "  S,E: Octal digit.       0-7\n"
+    "  B  : Binary digit.      0 or 1\n"
+    "\n"
+    "Examples)\n"
+    "  -set53=11110000  ; set register 53 to 11110000(=0xF0)\n"
+    "  -set52:3=1       ; set register 52's bit 3 to 1\n";
+
+const char SIM_MACHINE[] = "KORVALT_MACHINE=p55c-430tx";
+
+ProgramResult Run(std::vector<std::string> args, std::vector<std::string> env = {}) {
+  RunRequest request;
+  request.args = std::move(args);
+  request.env = std::move(env);
+  return RunWithoutTerminal(request);
+}
+
+TEST(HelpWithoutTerminal, PrintsTheHelpExactlyAndEndsAtOnce) {
+  // Flags before "-?" take effect, everything after it is never looked at:
+  // neither a bad set spec nor an unknown argument may leak into the output.
+  const std::vector<std::vector<std::string>> argument_lists = {
+      {"-?"}, {"-b", "-?"}, {"-nobeep", "-?", "-set=junk"}, {"-?", "-nocpu", "-x"}};
+  for (const auto& args : argument_lists) {
+    ProgramResult result = Run(args);
+    SCOPED_TRACE(args.front() + " " + args.back());
+    EXPECT_FALSE(result.timed_out);
+    EXPECT_EQ(result.exit_status, 0);
+    EXPECT_EQ(result.out, std::string(BANNER) + "korvalt" + HELP_AFTER_NAME);
+    EXPECT_EQ(result.err, "");
+  }
+}
+
+TEST(HelpWithoutTerminal, ShowsTheProgramNameAsInvoked) {
+  RunRequest request;
+  request.args = {"-?"};
+  request.argv0 = "./some dir/KORVALT.EXE";
+  // The help reads no hardware, so a simulated machine changes nothing.
+  request.env = {SIM_MACHINE};
+  ProgramResult result = RunWithoutTerminal(request);
+  EXPECT_EQ(result.exit_status, 0);
+  EXPECT_EQ(result.out, std::string(BANNER) + "./some dir/KORVALT.EXE" + HELP_AFTER_NAME);
+}
+
+TEST(MachineChoice, UnknownMachineEndsWithStatusTwoBeforeTheBanner) {
+  ProgramResult result = Run({"-?"}, {"KORVALT_MACHINE=no-such-machine"});
+  EXPECT_EQ(result.exit_status, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err, "");
+}
+
+TEST(OptionsWithoutTerminal, FlagsMatchWholeArgumentsInAnyCase) {
+  ProgramResult plain = Run({}, {SIM_MACHINE});
+  ASSERT_EQ(plain.exit_status, 0);
+  ASSERT_FALSE(plain.timed_out);
+  EXPECT_EQ(plain.out.rfind(BANNER, 0), 0u);
+
+  // -nocpu really changes the report (no dash lines), so the comparisons
+  // below are not between identical runs by accident.
+  ProgramResult no_cpu = Run({"-nocpu"}, {SIM_MACHINE});
+  EXPECT_EQ(no_cpu.exit_status, 0);
+  EXPECT_NE(no_cpu.out, plain.out);
+  EXPECT_EQ(no_cpu.out.find("------------------------------------------\n"), std::string::npos);
+  EXPECT_NE(plain.out.find("------------------------------------------\n"), std::string::npos);
+
+  const std::vector<std::pair<std::string, std::string>> same = {{"-NOCPU", "-nocpu"},
+                                                                 {"-B", "-b"},
+                                                                 {"-Verbose", "-verbose"},
+                                                                 {"-nOcHiPsEt", "-nochipset"},
+                                                                 {"-NoMemory", "-nomemory"}};
+  for (const auto& pair : same) {
+    SCOPED_TRACE(pair.first);
+    ProgramResult upper = Run({pair.first}, {SIM_MACHINE});
+    ProgramResult lower = Run({pair.second}, {SIM_MACHINE});
+    EXPECT_EQ(upper.exit_status, 0);
+    EXPECT_EQ(upper.out, lower.out);
+    EXPECT_EQ(upper.err, lower.err);
+  }
+
+  // Longer or shorter than a flag name is no flag at all.
+  for (const std::string& ignored : {"-nocpux", "-nocp", "--nocpu", "nocpu", "-batch2"}) {
+    SCOPED_TRACE(ignored);
+    ProgramResult result = Run({ignored}, {SIM_MACHINE});
+    EXPECT_EQ(result.exit_status, 0);
+    EXPECT_EQ(result.out, plain.out);
+  }
+}
+
+TEST(OptionsWithoutTerminal, SectionFlagsLeaveOutTheirSections) {
+  ProgramResult plain = Run({}, {SIM_MACHINE});
+  ProgramResult bare = Run({"-nocpu", "-nochipset", "-nomemory"}, {SIM_MACHINE});
+  EXPECT_EQ(bare.exit_status, 0);
+  // Only the banner is left.
+  EXPECT_EQ(bare.out, BANNER);
+  EXPECT_GT(plain.out.size(), bare.out.size());
+}
+
+}  // namespace

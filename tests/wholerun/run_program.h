@@ -1,0 +1,56 @@
+// Runs the built program the way a user would: without any terminal (a pipe,
+// a service, CI) or on a pseudo-terminal that shows everything the terminal
+// would and types keys when a given text has appeared.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct RunRequest {
+  std::vector<std::string> args;  // after the program name
+  std::vector<std::string> env;   // extra "NAME=value" entries
+  std::string argv0 = "korvalt";  // what the program sees as its own name
+  int timeout_ms = 30000;
+};
+
+struct ProgramResult {
+  std::string out;       // standard output
+  std::string err;       // standard error
+  int exit_status = -1;  // -1 when ended by a signal or the timeout
+  int signal = 0;        // the ending signal, else 0
+  bool timed_out = false;
+};
+
+// Runs the program with no controlling terminal (so /dev/tty cannot be
+// opened) and standard input from /dev/null.
+ProgramResult RunWithoutTerminal(const RunRequest& request);
+
+// An answer to a prompt: when `wait_for` appears on the terminal and the
+// program has put the terminal into its key-wait mode, type `keys`; at most
+// `times` times.  Of several answers the one whose text appears first (after
+// the text last answered) is used, so a script of different prompts runs in
+// the order the program shows them.
+struct KeyStep {
+  std::string wait_for;
+  std::string keys;
+  int times = 1;
+};
+
+struct TerminalResult {
+  std::string screen;     // every byte the terminal received, in order
+  std::string file_text;  // standard output, when it went to a file
+  int exit_status = -1;
+  int signal = 0;
+  bool timed_out = false;
+  int keys_typed = 0;          // answers typed, each during a key wait
+  bool mode_restored = false;  // line editing and echo on again at the end
+};
+
+// Runs the program on a fresh 80x25 pseudo-terminal.  With `stdout_file`
+// set, standard output goes to that file while the terminal stays the
+// console and standard error.
+TerminalResult RunOnTerminal(const RunRequest& request, const std::vector<KeyStep>& steps,
+                             const std::string& stdout_file = "");
+
+// How many times `part` occurs in `text`.
+int CountOf(const std::string& text, const std::string& part);
