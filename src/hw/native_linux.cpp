@@ -1,0 +1,244 @@
+// The real machine under Linux.  The processor's own instructions run
+// directly; the ports are used directly only where the kernel grants them,
+// and otherwise each device is served through the operating system with the
+// answers the device itself would give.
+#include "hw/native_linux.h"
+
+#include <fcntl.h>
+#include <glob.h>
+#include <linux/rtc.h>
+#include <sched.h>
+#include <sys/io.h>
+#include <sys/ioctl.h>
+#include <sys/mman.h>
+#include <time.h>
+#include <unistd.h>
+#include <x86intrin.h>
+
+#include <cerrno>
+
+#include "hw/loops_x86.h"
+#include "hw/native_devices.h"
+#include "hw/select.h"
+
+namespace {
+
+// The port ranges the program uses; everything else is an empty ISA bus.
+enum PortRangeId { CYRIX_RANGE, TIMER_RANGE, RTC_RANGE, PCI_RANGE, PORT_RANGE_COUNT };
+
+struct PortRange {
+  uint16_t first;
+  uint16_t last;
+};
+
+constexpr PortRange PORT_RANGES[PORT_RANGE_COUNT] = {
+    {0x22, 0x23}, {0x40, 0x43}, {0x70, 0x71}, {0xCF8, 0xCFF}};
+
+int FindPortRange(uint16_t port) {
+  for (int i = 0; i < PORT_RANGE_COUNT; ++i) {
+    if (port >= PORT_RANGES[i].first && port <= PORT_RANGES[i].last)
+      return i;
+  }
+  return -1;
+}
+
+uint8_t DirectInByte(uint16_t port) {
+  uint8_t value;
+  asm volatile("inb %w1, %b0" : "=a"(value) : "Nd"(port));
+  return value;
+}
+
+void DirectOutByte(uint16_t port, uint8_t value) {
+  asm volatile("outb %b0, %w1" : : "a"(value), "Nd"(port));
+}
+
+void DirectOutDword(uint16_t port, uint32_t value) {
+  asm volatile("outl %0, %w1" : : "a"(value), "Nd"(port));
+}
+
+int64_t MonotonicNanoseconds() {
+  timespec now;
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// The first real-time clock device that answers, or -1.
+int OpenRtcDevice() {
+  glob_t found;
+  int fd = -1;
+  if (glob("/dev/rtc*", 0, nullptr, &found) == 0) {
+    for (size_t i = 0; i < found.gl_pathc && fd < 0; ++i) {
+      fd = open(found.gl_pathv[i], O_RDONLY | O_CLOEXEC);
+      rtc_time probe;
+      if (fd >= 0 && ioctl(fd, RTC_RD_TIME, &probe) != 0) {
+        close(fd);
+        fd = -1;
+      }
+    }
+  }
+  globfree(&found);
+  return fd;
+}
+
+class NativeLinuxMachine : public Machine {
+ public:
+  explicit NativeLinuxMachine(bool try_direct_ports) {
+    for (int i = 0; i < PORT_RANGE_COUNT; ++i) {
+      const PortRange& r = PORT_RANGES[i];
+      direct_[i] = try_direct_ports && ioperm(r.first, r.last - r.first + 1u, 1) == 0;
+    }
+    TimerReset(&timer_, MonotonicNanoseconds());
+    pci_.address = 0;
+    rtc_fd_ = direct_[RTC_RANGE] ? -1 : OpenRtcDevice();
+  }
+
+  uint8_t InByte(uint16_t port) override {
+    int range = FindPortRange(port);
+    if (range >= 0 && direct_[range])
+      return DirectInByte(port);
+    if (port == 0x40)
+      return TimerReadCount(&timer_, MonotonicNanoseconds());
+    if (port == 0x71)
+      return (cmos_index_ & 0x7F) == 0 ? RtcSecondsBcd() : 0xFF;
+    if (port >= 0xCFC && port <= 0xCFF) {
+      PciTarget t = DecodePciAccess(&pci_, port);
+      uint8_t value;
+      if (t.enabled && OsPciReadByte(t.bus, t.device, t.function, t.reg, &value))
+        return value;
+    }
+    return 0xFF;
+  }
+
+  void OutByte(uint16_t port, uint8_t value) override {
+    int range = FindPortRange(port);
+    if (range >= 0 && direct_[range]) {
+      DirectOutByte(port, value);
+    } else if (port == 0x43) {
+      TimerWriteControl(&timer_, value, MonotonicNanoseconds());
+    } else if (port == 0x40) {
+      TimerWriteCount(&timer_, value, MonotonicNanoseconds());
+    } else if (port == 0x70) {
+      cmos_index_ = value;
+    } else if (port >= 0xCFC && port <= 0xCFF) {
+      PciTarget t = DecodePciAccess(&pci_, port);
+      if (t.enabled)
+        OsPciWriteByte(t.bus, t.device, t.function, t.reg, value);
+    }
+  }
+
+  void OutDword(uint16_t port, uint32_t value) override {
+    int range = FindPortRange(port);
+    if (range >= 0 && direct_[range]) {
+      DirectOutDword(port, value);
+    } else if (port == 0xCF8) {
+      pci_.address = value;
+    }
+  }
+
+  CpuidRegs Cpuid(uint32_t leaf) override { return NativeCpuid(leaf); }
+  int IdFlagChangeable() override { return NativeIdFlagChangeable(); }
+  uint64_t ReadTimeStampCounter() override { return __rdtsc(); }
+
+  // CLI and STI fault or are ignored in user mode, so they are never run.
+  // What the program wants from them is an undisturbed stretch of work: keep
+  // the thread on the processor it is on (the time-stamp counter stays one
+  // counter) and above every ordinary task.
+  void InterruptsOff() override {
+    if (interrupt_depth_++ > 0)
+      return;
+    affinity_saved_ = sched_getaffinity(0, sizeof saved_affinity_, &saved_affinity_) == 0;
+    int cpu = sched_getcpu();
+    if (affinity_saved_ && cpu >= 0) {
+      cpu_set_t one;
+      CPU_ZERO(&one);
+      CPU_SET(cpu, &one);
+      sched_setaffinity(0, sizeof one, &one);
+    }
+    saved_policy_ = sched_getscheduler(0);
+    policy_changed_ = false;
+    if (saved_policy_ >= 0 && sched_getparam(0, &saved_param_) == 0) {
+      // The lowest real-time priority is above every ordinary task and still
+      // below the kernel's own real-time threads.
+      sched_param fifo{};
+      fifo.sched_priority = sched_get_priority_min(SCHED_FIFO);
+      policy_changed_ = sched_setscheduler(0, SCHED_FIFO, &fifo) == 0;
+    }
+  }
+
+  void InterruptsOn() override {
+    if (interrupt_depth_ == 0 || --interrupt_depth_ > 0)
+      return;
+    if (policy_changed_)
+      sched_setscheduler(0, saved_policy_, &saved_param_);
+    if (affinity_saved_)
+      sched_setaffinity(0, sizeof saved_affinity_, &saved_affinity_);
+    policy_changed_ = false;
+    affinity_saved_ = false;
+  }
+
+  double FdivResidue(double x) override { return NativeFdivResidue(x); }
+  void RunIncGroup(unsigned block_length) override { NativeIncGroup(block_length); }
+  void RunReadBursts(const void* block, uint32_t trips) override { NativeReadBursts(block, trips); }
+  void RunWriteBursts(void* block, uint32_t trips) override { NativeWriteBursts(block, trips); }
+  void RunEmptyBursts(const void* block, uint32_t trips) override {
+    NativeEmptyBursts(block, trips);
+  }
+  void ClearBlock(void* block, size_t bytes) override { NativeClearBlock(block, bytes); }
+
+  void* AllocateTestBuffer(size_t bytes) override {
+    // Committed up front, as the benchmark expects its buffer to be; some
+    // systems refuse writable and executable memory, and the loops never
+    // execute from it, so read-write serves as well.
+    const int flags = MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE;
+    void* buffer = mmap(nullptr, bytes, PROT_READ | PROT_WRITE | PROT_EXEC, flags, -1, 0);
+    if (buffer == MAP_FAILED)
+      buffer = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, flags, -1, 0);
+    return buffer == MAP_FAILED ? nullptr : buffer;
+  }
+
+  void ReleaseTestBuffer(void* buffer, size_t bytes) override {
+    if (buffer != nullptr)
+      munmap(buffer, bytes);
+  }
+
+ private:
+  // The seconds register of the CMOS clock, from the kernel's real-time
+  // clock device when there is one, else from the system clock.
+  uint8_t RtcSecondsBcd() {
+    if (rtc_fd_ >= 0) {
+      rtc_time now;
+      if (ioctl(rtc_fd_, RTC_RD_TIME, &now) == 0)
+        return ToBcd(static_cast<unsigned>(now.tm_sec));
+      close(rtc_fd_);
+      rtc_fd_ = -1;
+    }
+    timespec now;
+    clock_gettime(CLOCK_REALTIME, &now);
+    return ToBcd(static_cast<unsigned>(now.tv_sec % 60));
+  }
+
+  bool direct_[PORT_RANGE_COUNT] = {};
+  TimerChannelModel timer_{};
+  PciMechanismModel pci_{};
+  uint8_t cmos_index_ = 0;
+  int rtc_fd_ = -1;
+
+  int interrupt_depth_ = 0;
+  bool affinity_saved_ = false;
+  cpu_set_t saved_affinity_{};
+  int saved_policy_ = 0;
+  sched_param saved_param_{};
+  bool policy_changed_ = false;
+};
+
+}  // namespace
+
+Machine* CreateNativeMachine() {
+  static NativeLinuxMachine machine(true);
+  return &machine;
+}
+
+Machine* CreateServedPortsMachine() {
+  static NativeLinuxMachine machine(false);
+  return &machine;
+}
