@@ -1,0 +1,51 @@
+// The chipset section inside whole runs: always probed, printed unless
+// -nochipset, every field of a known bridge in table order.
+#include "pci_in_process.h"
+
+namespace {
+
+TEST(ChipsetSectionRun, NoChipsetStillProbesTheBridge) {
+  BridgeBytes bridge(0x8086, 0x7100);
+  SimMachineDesc desc = BareMachine(&bridge.image);
+  SimMachine sim(desc);
+  InProcessRun run = RunInProcess(sim, {"-b", "-nocpu", "-nomemory", "-nochipset"});
+  EXPECT_EQ(run.out, BANNER_TEXT);
+  std::vector<std::string> expected = {"d CF8 80000000", "i CFC",          "d CF8 80000001",
+                                       "i CFD",          "d CF8 80000002", "i CFE",
+                                       "d CF8 80000003", "i CFF",          "d CF8 0"};
+  EXPECT_EQ(Describe(sim.trace), expected);
+}
+
+TEST(ChipsetSectionRun, KnownBridgeListsEveryFieldInTableOrder) {
+  BridgeBytes bridge(0x1106, 0x1595, {{0x50, 0x80, 0xFF}});
+  SimMachineDesc desc = BareMachine(&bridge.image);
+  SimMachine sim(desc);
+  InProcessRun run = RunInProcess(sim, {"-b", "-nocpu", "-nomemory"});
+  std::vector<std::string> lines = Lines(run.out);
+  ASSERT_GT(lines.size(), 23u);
+  EXPECT_EQ(lines[2], "-----PCI HostBridge found-----");
+  EXPECT_EQ(lines[3], "Vendor: [1106] VIA Technologies");
+  EXPECT_EQ(lines[4], "Device: [1595] Apollo VP2 (VT82C595)");
+  EXPECT_EQ(lines[6], "   +0 +1 +2 +3 +4 +5 +6 +7 +8 +9 +A +B +C +D +E +F");
+  EXPECT_EQ(lines[7], "00  06 11 95 15 00 00 00 00:00 00 00 00 00 00 00 00");
+  EXPECT_EQ(lines[12], "50  80 00 00 00 00 00 00 00:00 00 00 00 00 00 00 00");
+  EXPECT_EQ(lines[23], "-----Translated PCI HostBridge data---------------");
+
+  // One line per row, each naming its own register and field.
+  const RegisterField* row = fields_vt82c595;
+  size_t n = 24;
+  for (; (row->reg & 0xFF) != 0; ++row, ++n) {
+    ASSERT_LT(n, lines.size());
+    char label[8];
+    std::snprintf(label, sizeof label, "%02X", row->reg & 0xFF);
+    EXPECT_EQ(lines[n].substr(0, 2), label);
+    EXPECT_NE(lines[n].find(std::string(":") + row->name), std::string::npos) << lines[n];
+  }
+  EXPECT_EQ(n, lines.size());
+  // The cache-enable field of 50h reads 10 here.
+  EXPECT_NE(run.out.find("50:6-7:Cache Enable                    = 10       ; 10: Cache enable "
+                         "(normal operation)\n"),
+            std::string::npos);
+}
+
+}  // namespace
