@@ -19,15 +19,15 @@ struct SimCpu {
   uint32_t signature;         // leaf 1 EAX
   uint32_t features_edx;      // leaf 1 EDX
   bool fdiv_flaw;
-  double clock_mhz;        // the true core clock
-  double inc_per_clock;    // INC EAX retired per clock (1.0 on these processors)
-  bool tsc_stands_still;   // the counter never advances
+  double clock_mhz;       // the true core clock
+  double inc_per_clock;   // INC EAX retired per clock (1.0 on these processors)
+  bool tsc_stands_still;  // the counter never advances
 };
 
 struct SimCaches {
-  uint32_t l1_bytes;       // 0: none
-  uint32_t l2_bytes;       // 0: none
-  double l1_read_clk;      // clocks per 16-byte burst, reading from L1
+  uint32_t l1_bytes;   // 0: none
+  uint32_t l2_bytes;   // 0: none
+  double l1_read_clk;  // clocks per 16-byte burst, reading from L1
   double l2_read_clk;
   double mem_read_clk;
   double l1_write_clk;
@@ -36,10 +36,10 @@ struct SimCaches {
 };
 
 struct SimCyrix {
-  bool present;            // configuration registers answer on 22h/23h
-  uint8_t ccr3;            // C3h power-on value (bits 7-4: MAPEN)
-  uint8_t ccr4;            // E8h power-on value (bit 7: CPUID enable)
-  bool mapen_locked;       // writes to C3h bits 7-4 are ignored
+  bool present;       // configuration registers answer on 22h/23h
+  uint8_t ccr3;       // C3h power-on value (bits 7-4: MAPEN)
+  uint8_t ccr4;       // E8h power-on value (bit 7: CPUID enable)
+  bool mapen_locked;  // writes to C3h bits 7-4 are ignored
 };
 
 struct SimMachineDesc {
@@ -49,11 +49,11 @@ struct SimMachineDesc {
   SimCaches caches;
   const SimBridgeImage* bridge;  // nullptr: no PCI bus, every access reads all ones
   SimCyrix cyrix;
-  double port_access_us;    // cost of one port access (about 1 on ISA)
+  double port_access_us;          // cost of one port access (about 1 on ISA)
   double rtc_seconds_per_second;  // 1.0 exact; 1.02: an RTC second lasts 1.02 s
-  bool rtc_dead;            // seconds register never changes
-  bool timer_dead;          // 8254 count never changes
-  bool allocation_fails;    // the benchmark buffer is refused
+  bool rtc_dead;                  // seconds register never changes
+  bool timer_dead;                // 8254 count never changes
+  bool allocation_fails;          // the benchmark buffer is refused
 };
 
 // One port access as a test sees it: 'i' byte in, 'o' byte out, 'd' dword out.
@@ -94,10 +94,78 @@ class SimMachine : public Machine {
   uint8_t ccr3;
   uint8_t ccr4;
   bool interrupts_enabled = true;
-  // Further model state is private to the implementation.
+  // A whole run makes millions of port accesses; the program turns the
+  // record off, tests keep it.
+  bool tracing = true;
+
+  // The true virtual time in clocks, also while the counter stands still.
+  uint64_t Cycles() const { return cycles_; }
+
  private:
+  // One address range touched by a sweep, low addresses touched first.
+  struct TouchedRange {
+    uintptr_t begin;
+    uintptr_t end;
+  };
+  // Bytes of a sweep served by each level of the memory system.
+  struct SweepSplit {
+    uint64_t l1;
+    uint64_t l2;
+    uint64_t memory;
+  };
+
+  void Record(char kind, uint16_t port, uint32_t value);
+  void Spend(uint64_t clocks) { cycles_ += clocks; }
+  uint64_t ClocksForMicroseconds(double us) const;
+  int IdFlagAllowed() const;
+
+  // Devices (sim_devices.cpp).
+  uint64_t TimerTicks() const;
+  uint32_t TimerCount() const;
+  void TimerControl(uint8_t value);
+  void TimerWrite(uint8_t value);
+  uint8_t TimerRead();
+  uint8_t CmosRead() const;
+  void CmosWrite(uint8_t value);
+  bool PciTargetsBridge() const;
+  uint8_t PciRead(uint16_t port) const;
+  void PciWrite(uint16_t port, uint8_t value);
+  bool CyrixIndexAnswers(uint8_t index) const;
+  uint8_t CyrixRead();
+  void CyrixWrite(uint8_t value);
+
+  // Caches (sim_cache.cpp).
+  SweepSplit SweepMemory(const void* block, uint64_t bytes);
+  uint64_t SweepClocks(const void* block, uint64_t bytes, bool write);
+
   SimMachineDesc desc_;
-  // (added by the implementation)
+  uint64_t cycles_ = 0;
+  uint64_t clock_hz_;
+  uint64_t port_clocks_;
+  uint64_t frozen_counter_ = 0;
+
+  uint32_t pci_address_ = 0;
+
+  // 8254 channel 0.
+  uint32_t timer_reload_ = 65536;  // 1..65536
+  uint8_t timer_mode_ = 3;
+  uint8_t timer_access_ = 3;  // 1 low byte, 2 high byte, 3 low then high
+  bool timer_counting_ = true;
+  uint32_t timer_hold_ = 0;  // the count shown while counting is stopped
+  uint64_t timer_load_tick_ = 0;
+  bool timer_latched_ = false;
+  uint16_t timer_latch_ = 0;
+  bool timer_read_high_ = false;
+  bool timer_write_high_ = false;
+  uint8_t timer_low_written_ = 0;
+
+  uint8_t cmos_index_ = 0;
+  uint8_t cmos_ram_[128] = {};
+
+  int cyrix_index_ = -1;  // -1: no index written since the last data access
+  uint8_t cyrix_regs_[256] = {};
+
+  std::vector<TouchedRange> touched_;  // most recent first
 };
 
 // The machines users can name with KORVALT_MACHINE, ending with a row whose

@@ -1,0 +1,179 @@
+// The simulated PCs a user can name.  Processor identification is what each
+// chip reports through CPUID; cache speeds follow from the bus of each board
+// (pipelined-burst L2 at 3-1-1-1, EDO or SDRAM main memory) times the clock
+// multiplier, in processor clocks per 16-byte burst.
+#include <cstring>
+
+#include "hw/sim/sim_machine.h"
+
+namespace {
+
+// Leaf 1 EDX of the processors below.
+constexpr uint32_t EDX_P5 = 0x000001BF;      // FPU VME DE PSE TSC MSR MCE CX8
+constexpr uint32_t EDX_P54C = 0x000003BF;    // the same and the on-chip APIC
+constexpr uint32_t EDX_P55C = 0x008001BF;    // P5 set and MMX
+constexpr uint32_t EDX_K6 = 0x008001BF;      // FPU VME DE PSE TSC MSR MCE CX8 MMX
+constexpr uint32_t EDX_K6_2 = 0x008021BF;    // the same and PGE
+constexpr uint32_t EDX_6X86 = 0x00000105;    // FPU DE CX8: no time-stamp-counter flag
+constexpr uint32_t EDX_6X86MX = 0x0080A135;  // FPU DE TSC MSR CX8 PGE CMOV MMX
+
+constexpr SimCyrix NO_CYRIX = {false, 0x00, 0x00, false};
+
+}  // namespace
+
+const SimMachineDesc sim_catalogue[] = {
+    {"p55c-430tx",
+     "Pentium MMX 233 MHz, Intel 430TX, 16 KB L1, 512 KB L2",
+     {true, false, "GenuineIntel", 1, 0x0544, EDX_P55C, false, 233.33, 1.0, false},
+     {16 * 1024, 512 * 1024, 2.0, 10.5, 17.5, 2.0, 7.0, 14.0},
+     &SIM_BRIDGE_82439TX,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"p54c-430hx",
+     "Pentium 200 MHz, Intel 430HX, 8 KB L1, 512 KB L2",
+     {true, false, "GenuineIntel", 1, 0x052C, EDX_P54C, false, 200.00, 1.0, false},
+     {8 * 1024, 512 * 1024, 2.0, 9.0, 16.5, 2.0, 6.0, 12.0},
+     &SIM_BRIDGE_82439HX,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"p54c-430vx",
+     "Pentium 100 MHz with the FDIV flaw, Intel 430VX, 256 KB L2",
+     {true, false, "GenuineIntel", 1, 0x0522, EDX_P54C, true, 100.00, 1.0, false},
+     {8 * 1024, 256 * 1024, 2.0, 4.5, 8.5, 2.0, 3.0, 6.0},
+     &SIM_BRIDGE_82439VX,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"k6-sis5571",
+     "AMD K6 233 MHz, SiS 5571, 32 KB L1 data, 512 KB L2",
+     {true, false, "AuthenticAMD", 1, 0x0562, EDX_K6, false, 233.33, 1.0, false},
+     {32 * 1024, 512 * 1024, 2.0, 10.5, 19.0, 2.0, 7.0, 14.0},
+     &SIM_BRIDGE_SIS5571,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"k6-2-sis5591",
+     "AMD K6-2 300 MHz, SiS 5591, 32 KB L1 data, 1 MB L2",
+     {true, false, "AuthenticAMD", 1, 0x058C, EDX_K6_2, false, 300.00, 1.0, false},
+     {32 * 1024, 1024 * 1024, 2.0, 13.5, 22.5, 2.0, 9.0, 18.0},
+     &SIM_BRIDGE_SIS5591,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"p54c-sis5596",
+     "Pentium 133 MHz, SiS 5596, 8 KB L1, 256 KB L2",
+     {true, false, "GenuineIntel", 1, 0x052C, EDX_P54C, false, 133.33, 1.0, false},
+     {8 * 1024, 256 * 1024, 2.0, 6.0, 11.0, 2.0, 4.0, 8.0},
+     &SIM_BRIDGE_SIS5596,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"6x86-sis5597",
+     "Cyrix 6x86 P166+ (133 MHz), CPUID and register mapping off, SiS 5597/5598",
+     {true, true, "CyrixInstead", 1, 0x0520, EDX_6X86, false, 133.33, 1.0, false},
+     {16 * 1024, 256 * 1024, 2.0, 6.0, 11.0, 2.0, 4.0, 8.0},
+     &SIM_BRIDGE_SIS5597,
+     {true, 0x00, 0x00, false},
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"p55c-ali1531",
+     "Pentium MMX 200 MHz, ALi M1531, 16 KB L1, 512 KB L2",
+     {true, false, "GenuineIntel", 1, 0x0543, EDX_P55C, false, 200.00, 1.0, false},
+     {16 * 1024, 512 * 1024, 2.0, 9.0, 15.0, 2.0, 6.0, 12.0},
+     &SIM_BRIDGE_M1531,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"k6-2-ali1541",
+     "AMD K6-2 350 MHz, ALi M1541, 32 KB L1 data, 1 MB L2",
+     {true, false, "AuthenticAMD", 1, 0x058C, EDX_K6_2, false, 350.00, 1.0, false},
+     {32 * 1024, 1024 * 1024, 2.0, 10.5, 17.5, 2.0, 7.0, 14.0},
+     &SIM_BRIDGE_M1541,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"k6-vp2",
+     "AMD K6 200 MHz, VIA VT82C595 (VP2), 32 KB L1 data, 512 KB L2",
+     {true, false, "AuthenticAMD", 1, 0x0561, EDX_K6, false, 200.00, 1.0, false},
+     {32 * 1024, 512 * 1024, 2.0, 9.0, 16.5, 2.0, 6.0, 12.0},
+     &SIM_BRIDGE_VT82C595,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"6x86mx-vpx",
+     "Cyrix 6x86MX PR200 (150 MHz), VIA VT82C580VPX, 64 KB L1, 512 KB L2",
+     {true, true, "CyrixInstead", 1, 0x0600, EDX_6X86MX, false, 150.00, 1.0, false},
+     {64 * 1024, 512 * 1024, 2.0, 6.0, 11.0, 2.0, 4.0, 8.0},
+     &SIM_BRIDGE_VT82C580VPX,
+     {true, 0x00, 0x80, false},
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"486dx2-nocpuid",
+     "Intel 486DX2-66 without CPUID, VL/ISA board with no PCI bus",
+     {false, false, "GenuineIntel", 0, 0x0435, 0x00000001, false, 66.67, 1.0, false},
+     {8 * 1024, 128 * 1024, 4.0, 8.0, 14.0, 4.0, 8.0, 10.0},
+     nullptr,
+     NO_CYRIX,
+     1.0,
+     1.0,
+     false,
+     false,
+     false},
+    {"p5-60-lx",
+     "Pentium 60 MHz with the FDIV flaw, Intel 430LX, RTC 2% slow",
+     {true, false, "GenuineIntel", 1, 0x0517, EDX_P5, true, 60.00, 1.0, false},
+     {8 * 1024, 256 * 1024, 2.0, 3.0, 6.0, 2.0, 2.0, 4.0},
+     &SIM_BRIDGE_82434LX,
+     NO_CYRIX,
+     1.0,
+     1.02,
+     false,
+     false,
+     false},
+    {},
+};
+
+const SimMachineDesc* FindSimMachine(const char* name) {
+  if (name == nullptr)
+    return nullptr;
+  for (const SimMachineDesc* desc = sim_catalogue; desc->name != nullptr; ++desc) {
+    if (std::strcmp(desc->name, name) == 0)
+      return desc;
+  }
+  return nullptr;
+}
