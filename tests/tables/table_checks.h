@@ -126,9 +126,13 @@ inline void ExpectChoiceLinesWellFormed(const RegisterField* table) {
       size_t k = ChoicePatternLength(line.c_str());
       if (k == 0) continue;
       EXPECT_LT(k, line.size()) << line;
-      if (k < line.size()) EXPECT_EQ(line[k], ' ') << line;
+      if (k < line.size()) {
+        EXPECT_EQ(line[k], ' ') << line;
+      }
       std::string pattern = line.substr(0, k);
-      for (const std::string& seen : patterns) EXPECT_NE(seen, pattern) << line;
+      for (const std::string& seen : patterns) {
+        EXPECT_NE(seen, pattern) << line;
+      }
       patterns.push_back(pattern);
     }
   }
