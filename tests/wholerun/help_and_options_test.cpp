@@ -37,7 +37,7 @@ const char HELP_AFTER_NAME[] =
 
 const char SIM_MACHINE[] = "KORVALT_MACHINE=p55c-430tx";
 
-ProgramResult Run(std::vector<std::string> args, std::vector<std::string> env = {}) {
+ProgramResult RunAlone(std::vector<std::string> args, std::vector<std::string> env = {}) {
   RunRequest request;
   request.args = std::move(args);
   request.env = std::move(env);
@@ -50,7 +50,7 @@ TEST(HelpWithoutTerminal, PrintsTheHelpExactlyAndEndsAtOnce) {
   const std::vector<std::vector<std::string>> argument_lists = {
       {"-?"}, {"-b", "-?"}, {"-nobeep", "-?", "-set=junk"}, {"-?", "-nocpu", "-x"}};
   for (const auto& args : argument_lists) {
-    ProgramResult result = Run(args);
+    ProgramResult result = RunAlone(args);
     SCOPED_TRACE(args.front() + " " + args.back());
     EXPECT_FALSE(result.timed_out);
     EXPECT_EQ(result.exit_status, 0);
@@ -71,21 +71,21 @@ TEST(HelpWithoutTerminal, ShowsTheProgramNameAsInvoked) {
 }
 
 TEST(MachineChoice, UnknownMachineEndsWithStatusTwoBeforeTheBanner) {
-  ProgramResult result = Run({"-?"}, {"KORVALT_MACHINE=no-such-machine"});
+  ProgramResult result = RunAlone({"-?"}, {"KORVALT_MACHINE=no-such-machine"});
   EXPECT_EQ(result.exit_status, 2);
   EXPECT_EQ(result.out, "");
   EXPECT_NE(result.err, "");
 }
 
 TEST(OptionsWithoutTerminal, FlagsMatchWholeArgumentsInAnyCase) {
-  ProgramResult plain = Run({}, {SIM_MACHINE});
+  ProgramResult plain = RunAlone({}, {SIM_MACHINE});
   ASSERT_EQ(plain.exit_status, 0);
   ASSERT_FALSE(plain.timed_out);
   EXPECT_EQ(plain.out.rfind(BANNER, 0), 0u);
 
   // -nocpu really changes the report (no dash lines), so the comparisons
   // below are not between identical runs by accident.
-  ProgramResult no_cpu = Run({"-nocpu"}, {SIM_MACHINE});
+  ProgramResult no_cpu = RunAlone({"-nocpu"}, {SIM_MACHINE});
   EXPECT_EQ(no_cpu.exit_status, 0);
   EXPECT_NE(no_cpu.out, plain.out);
   EXPECT_EQ(no_cpu.out.find("------------------------------------------\n"), std::string::npos);
@@ -98,25 +98,25 @@ TEST(OptionsWithoutTerminal, FlagsMatchWholeArgumentsInAnyCase) {
                                                                  {"-NoMemory", "-nomemory"}};
   for (const auto& pair : same) {
     SCOPED_TRACE(pair.first);
-    ProgramResult upper = Run({pair.first}, {SIM_MACHINE});
-    ProgramResult lower = Run({pair.second}, {SIM_MACHINE});
+    ProgramResult upper = RunAlone({pair.first}, {SIM_MACHINE});
+    ProgramResult lower = RunAlone({pair.second}, {SIM_MACHINE});
     EXPECT_EQ(upper.exit_status, 0);
     EXPECT_EQ(upper.out, lower.out);
     EXPECT_EQ(upper.err, lower.err);
   }
 
   // Longer or shorter than a flag name is no flag at all.
-  for (const std::string& ignored : {"-nocpux", "-nocp", "--nocpu", "nocpu", "-batch2"}) {
+  for (const char* ignored : {"-nocpux", "-nocp", "--nocpu", "nocpu", "-batch2"}) {
     SCOPED_TRACE(ignored);
-    ProgramResult result = Run({ignored}, {SIM_MACHINE});
+    ProgramResult result = RunAlone({ignored}, {SIM_MACHINE});
     EXPECT_EQ(result.exit_status, 0);
     EXPECT_EQ(result.out, plain.out);
   }
 }
 
 TEST(OptionsWithoutTerminal, SectionFlagsLeaveOutTheirSections) {
-  ProgramResult plain = Run({}, {SIM_MACHINE});
-  ProgramResult bare = Run({"-nocpu", "-nochipset", "-nomemory"}, {SIM_MACHINE});
+  ProgramResult plain = RunAlone({}, {SIM_MACHINE});
+  ProgramResult bare = RunAlone({"-nocpu", "-nochipset", "-nomemory"}, {SIM_MACHINE});
   EXPECT_EQ(bare.exit_status, 0);
   // Only the banner is left.
   EXPECT_EQ(bare.out, BANNER);

@@ -15,8 +15,8 @@ const char HELP_END[] = "Hit any key to exit";
 const char RUN_END[] = "***END*** Hit any key to exit";
 const char SIM_MACHINE[] = "KORVALT_MACHINE=p55c-430tx";
 
-TerminalResult RunHelp(std::vector<std::string> args, std::vector<KeyStep> steps,
-                       const std::string& stdout_file = "") {
+TerminalResult RunHelpOnTerminal(std::vector<std::string> args, std::vector<KeyStep> steps,
+                                 const std::string& stdout_file = "") {
   RunRequest request;
   request.args = std::move(args);
   request.timeout_ms = 15000;
@@ -28,7 +28,7 @@ std::string Before(const std::string& text, const std::string& mark) {
 }
 
 TEST(HelpOnTerminal, PausesAfterTheTwentyFourthLineAndWaitsAtTheEnd) {
-  TerminalResult result = RunHelp({"-?"}, {{MORE, "k"}, {HELP_END, "q"}});
+  TerminalResult result = RunHelpOnTerminal({"-?"}, {{MORE, "k"}, {HELP_END, "q"}});
   ASSERT_FALSE(result.timed_out);
   EXPECT_EQ(result.keys_typed, 2);  // each key was typed during a key wait
   EXPECT_EQ(result.exit_status, 0);
@@ -52,9 +52,9 @@ TEST(HelpOnTerminal, PausesAfterTheTwentyFourthLineAndWaitsAtTheEnd) {
 }
 
 TEST(HelpOnTerminal, BatchRemovesThePausesButNotTheFinalWait) {
-  for (const std::string& batch : {"-b", "-BATCH"}) {
+  for (const char* batch : {"-b", "-BATCH"}) {
     SCOPED_TRACE(batch);
-    TerminalResult result = RunHelp({batch, "-?"}, {{HELP_END, " "}});
+    TerminalResult result = RunHelpOnTerminal({batch, "-?"}, {{HELP_END, " "}});
     ASSERT_FALSE(result.timed_out);
     EXPECT_EQ(result.keys_typed, 1);
     EXPECT_EQ(result.exit_status, 0);
@@ -64,13 +64,13 @@ TEST(HelpOnTerminal, BatchRemovesThePausesButNotTheFinalWait) {
 }
 
 TEST(HelpOnTerminal, NoBeepCountsOnlyBeforeTheQuestionMark) {
-  TerminalResult silent = RunHelp({"-nobeep", "-?"}, {{MORE, "a"}, {HELP_END, "b"}});
+  TerminalResult silent = RunHelpOnTerminal({"-nobeep", "-?"}, {{MORE, "a"}, {HELP_END, "b"}});
   ASSERT_FALSE(silent.timed_out);
   EXPECT_EQ(silent.keys_typed, 2);  // still waits at both prompts
   EXPECT_EQ(CountOf(silent.screen, "\a"), 0);
   EXPECT_NE(silent.screen.find(std::string(MORE) + BLANKING), std::string::npos);
 
-  TerminalResult beeping = RunHelp({"-?", "-nobeep"}, {{MORE, "a"}, {HELP_END, "b"}});
+  TerminalResult beeping = RunHelpOnTerminal({"-?", "-nobeep"}, {{MORE, "a"}, {HELP_END, "b"}});
   ASSERT_FALSE(beeping.timed_out);
   EXPECT_EQ(beeping.keys_typed, 2);
   EXPECT_EQ(CountOf(beeping.screen, "\a"), 2);
@@ -81,7 +81,7 @@ TEST(HelpOnTerminal, PromptsReachTheTerminalWhenOutputGoesToAFile) {
   int fd = mkstemp(path);
   ASSERT_GE(fd, 0);
   close(fd);
-  TerminalResult result = RunHelp({"-?"}, {{MORE, "x"}, {HELP_END, "y"}}, path);
+  TerminalResult result = RunHelpOnTerminal({"-?"}, {{MORE, "x"}, {HELP_END, "y"}}, path);
   unlink(path);
   ASSERT_FALSE(result.timed_out);
   EXPECT_EQ(result.keys_typed, 2);
@@ -95,7 +95,7 @@ TEST(HelpOnTerminal, PromptsReachTheTerminalWhenOutputGoesToAFile) {
 }
 
 TEST(KeyWait, InterruptDuringTheWaitGivesTheTerminalBack) {
-  TerminalResult result = RunHelp({"-?"}, {{MORE, "\x03"}});
+  TerminalResult result = RunHelpOnTerminal({"-?"}, {{MORE, "\x03"}});
   ASSERT_FALSE(result.timed_out);
   EXPECT_EQ(result.keys_typed, 1);
   EXPECT_EQ(result.signal, SIGINT);
@@ -106,7 +106,7 @@ TEST(KeyWait, InterruptDuringTheWaitGivesTheTerminalBack) {
 TEST(KeyWait, CursorKeyCountsAsOneKey) {
   // An arrow key arrives as three codes; the rest of them must not answer
   // the next prompt.
-  TerminalResult result = RunHelp({"-?"}, {{MORE, "\x1b[A"}, {HELP_END, "z"}});
+  TerminalResult result = RunHelpOnTerminal({"-?"}, {{MORE, "\x1b[A"}, {HELP_END, "z"}});
   ASSERT_FALSE(result.timed_out);
   EXPECT_EQ(result.keys_typed, 2);
   EXPECT_EQ(result.exit_status, 0);
