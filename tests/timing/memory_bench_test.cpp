@@ -1,0 +1,312 @@
+// The memory section against a probe machine whose loops cost exactly what
+// a test says, and against simulated PCs whose caches end at known sizes.
+#include "timing/memory_bench.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cpu/cpu_info.h"
+#include "driver/options.h"
+#include "hw/hw.h"
+#include "hw/sim/sim_machine.h"
+
+namespace {
+
+// Records every call the benchmark makes and charges the time-stamp counter
+// what the test's cost functions say.
+class BenchProbe : public Machine {
+ public:
+  struct Event {
+    char kind;  // c clear, e empty, r read, w write, o off, n on, a allocate, f free
+    const void* at;
+    uint64_t amount;  // bytes or trips
+    bool interrupts_off;
+  };
+
+  std::vector<Event> events;
+  uint64_t tsc = 123456;
+  bool refuse_allocation = false;
+  std::function<uint64_t(uint32_t)> empty_cost = [](uint32_t trips) { return 2ull * trips; };
+  std::function<uint64_t(const void*, uint32_t)> read_cost = [](const void*, uint32_t trips) {
+    return 20ull * trips;
+  };
+  std::function<uint64_t(const void*, uint32_t)> write_cost = [](const void*, uint32_t trips) {
+    return 30ull * trips;
+  };
+  std::function<uint64_t(const void*, size_t)> clear_cost = [](const void*, size_t) {
+    return 1000ull;
+  };
+  std::vector<unsigned char> memory;
+
+  uint8_t InByte(uint16_t) override { return 0xFF; }
+  void OutByte(uint16_t, uint8_t) override {}
+  void OutDword(uint16_t, uint32_t) override {}
+  CpuidRegs Cpuid(uint32_t) override { return CpuidRegs{0, 0, 0, 0}; }
+  int IdFlagChangeable() override { return 1; }
+  uint64_t ReadTimeStampCounter() override { return tsc; }
+  void InterruptsOff() override { Note('o', nullptr, 0), ++off_depth_; }
+  void InterruptsOn() override { --off_depth_, Note('n', nullptr, 0); }
+  double FdivResidue(double) override { return 0.0; }
+  void RunIncGroup(unsigned) override {}
+  void RunReadBursts(const void* block, uint32_t trips) override {
+    Note('r', block, trips);
+    tsc += read_cost(block, trips);
+  }
+  void RunWriteBursts(void* block, uint32_t trips) override {
+    Note('w', block, trips);
+    tsc += write_cost(block, trips);
+  }
+  void RunEmptyBursts(const void* block, uint32_t trips) override {
+    Note('e', block, trips);
+    tsc += empty_cost(trips);
+  }
+  void ClearBlock(void* block, size_t bytes) override {
+    Note('c', block, bytes);
+    tsc += clear_cost(block, bytes);
+  }
+  void* AllocateTestBuffer(size_t bytes) override {
+    Note('a', nullptr, bytes);
+    if (refuse_allocation)
+      return nullptr;
+    memory.assign(bytes, 0);
+    return memory.data();
+  }
+  void ReleaseTestBuffer(void* buffer, size_t bytes) override { Note('f', buffer, bytes); }
+
+  unsigned char* buffer() { return memory.data(); }
+  std::vector<Event> Of(char kind) const {
+    std::vector<Event> found;
+    for (const Event& e : events) {
+      if (e.kind == kind)
+        found.push_back(e);
+    }
+    return found;
+  }
+
+ private:
+  void Note(char kind, const void* at, uint64_t amount) {
+    events.push_back(Event{kind, at, amount, off_depth_ > 0});
+  }
+  int off_depth_ = 0;
+};
+
+class MemoryBench : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    options.batch = 1;
+    cpu_info.clock_mhz = 200.0;
+    UseMachine(&probe, false);
+  }
+  void TearDown() override { UseMachine(nullptr, false); }
+
+  std::string Capture(const std::function<void()>& run) {
+    ::testing::internal::CaptureStdout();
+    run();
+    return ::testing::internal::GetCapturedStdout();
+  }
+
+  BenchProbe probe;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+    lines.push_back(text.substr(start, end - start));
+  }
+  return lines;
+}
+
+TEST_F(MemoryBench, WorkedExampleRowsPrintExactly) {
+  // 8 trips for 1 KB; the empty twin costs 16, the timed loop 16 + net.
+  probe.read_cost = [](const void*, uint32_t) { return 16ull + 256; };
+  std::string out = Capture([&] { MeasureReadRow(probe.buffer(), 1024); });
+  EXPECT_EQ(out, "READ     1K:   4.000      762.9  " + std::string(27, '-') + "|\n");
+
+  probe.write_cost = [](const void*, uint32_t) { return 16ull + 2000; };
+  out = Capture([&] { MeasureWriteRow(probe.buffer(), 1024); });
+  EXPECT_EQ(out, "WRITE    1K:  31.250       97.7  " + std::string(9, '-') + "|\n");
+}
+
+TEST_F(MemoryBench, SlowAndUnresolvableRowsDrawAnEmptyBar) {
+  // 1024 net cycles for 1 KB at 33.554432 MHz is 32 MB/sec exactly.
+  cpu_info.clock_mhz = 33.554432;
+  probe.read_cost = [](const void*, uint32_t trips) { return 2ull * trips + 1024; };
+  EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024); }),
+            "READ     1K:  16.000       32.0  |\n");
+  cpu_info.clock_mhz = 200.0;
+  probe.read_cost = [](const void*, uint32_t trips) { return 2ull * trips + 100000; };
+  EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024); }),
+            "READ     1K: 1562.500        2.0  |\n");
+
+  // A loop no slower than its empty twin, or faster: no division by zero,
+  // no logarithm of a negative number.
+  for (uint64_t timed : {16ull, 10ull}) {
+    probe.read_cost = [timed](const void*, uint32_t) { return timed; };
+    EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024); }),
+              "READ     1K:   0.000        0.0  |\n");
+  }
+  MemoryRowFigures f = ComputeRowFigures(-5, 1024, 200.0);
+  EXPECT_EQ(f.bar_length, 0);
+  EXPECT_TRUE(std::isfinite(f.mb_per_sec) && std::isfinite(f.clk_per_burst));
+  f = ComputeRowFigures(1, 1024, 0.0);  // no clock known
+  EXPECT_EQ(f.bar_length, 0);
+  EXPECT_EQ(f.mb_per_sec, 0.0);
+}
+
+TEST_F(MemoryBench, RowTimesTheSecondPassesNetOfTheEmptyTwin) {
+  // First passes are made slow; only the second of each pair may count.
+  int empties = 0, reads = 0;
+  probe.empty_cost = [&](uint32_t trips) { return ++empties == 1 ? 99999 : 2ull * trips; };
+  probe.read_cost = [&](const void*, uint32_t trips) {
+    return ++reads == 1 ? 99999 : 2ull * trips + 256;
+  };
+  EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024); }).substr(0, 21),
+            "READ     1K:   4.000 ");
+  // Calibration twice, timed twice, all with interrupts off, same block and
+  // trips; the write row clears its block after each timed pass.
+  probe.events.clear();
+  Capture([&] { MeasureWriteRow(probe.buffer() + 4096, 2048); });
+  std::string order;
+  for (const BenchProbe::Event& e : probe.events)
+    order += e.kind;
+  EXPECT_EQ(order, "oeewcwcn");
+  for (const BenchProbe::Event& e : probe.events) {
+    if (e.kind == 'o' || e.kind == 'n')
+      continue;
+    EXPECT_TRUE(e.interrupts_off);
+    EXPECT_EQ(e.at, probe.buffer() + 4096);
+    EXPECT_EQ(e.amount, e.kind == 'c' ? 2048u : 16u);
+  }
+}
+
+TEST_F(MemoryBench, WholeSectionLayoutAndFlushes) {
+  std::string out = Capture([] { EXPECT_EQ(RunMemoryBenchmark(), 0.0); });
+  std::vector<std::string> lines = Lines(out);
+  ASSERT_EQ(lines.size(), 30u);
+  const char* header = "     [size]: [clk/burst] [MB/sec]";
+  EXPECT_EQ(lines[0], header);
+  EXPECT_EQ(lines[15], header);
+  const char* sizes[] = {"    1", "    2", "    4", "    8", "   16", "   32", "   64",
+                         "  128", "  256", "  512", " 1024", " 2048", " 4096", " 8192"};
+  for (int i = 0; i < 14; ++i) {
+    EXPECT_EQ(lines[1 + i].substr(0, 12), std::string("READ ") + sizes[i] + "K:");
+    EXPECT_EQ(lines[16 + i].substr(0, 12), std::string("WRITE") + sizes[i] + "K:");
+  }
+
+  // Every row starts from the same cold state: the whole flush area is
+  // cleared, with interrupts on, right before each row's calibration.
+  int flushes = 0;
+  const std::vector<BenchProbe::Event>& ev = probe.events;
+  for (size_t i = 0; i + 1 < ev.size(); ++i) {
+    if (ev[i].kind == 'c' && ev[i].amount == FLUSH_AREA_SIZE) {
+      ++flushes;
+      EXPECT_FALSE(ev[i].interrupts_off);
+      EXPECT_EQ(ev[i + 1].kind, 'o');
+      EXPECT_EQ(ev[i + 2].kind, 'e');
+    }
+  }
+  EXPECT_EQ(flushes, 28);
+  EXPECT_EQ(ev.front().kind, 'a');
+  EXPECT_EQ(ev.back().kind, 'f');
+  EXPECT_EQ(ev.back().at, probe.buffer());
+  EXPECT_EQ(ev.back().amount, TEST_BUFFER_SIZE);
+}
+
+TEST_F(MemoryBench, WindowSearchKeepsTheLowestOfTheFastestSecondPasses) {
+  probe.AllocateTestBuffer(TEST_BUFFER_SIZE);
+  unsigned char* base = probe.buffer();
+  // Windows at 100 KB and 8000 KB clear equally fast; the one at 4 KB is
+  // fastest, but only on its first pass, which does not count.
+  std::vector<int> passes(WINDOW_COUNT);
+  probe.clear_cost = [&](const void* at, size_t) -> uint64_t {
+    long kb = (static_cast<const unsigned char*>(at) - base) / 1024;
+    int pass = passes[kb / 4]++;
+    if (kb == 4 && pass == 0)
+      return 1;
+    return kb == 100 || kb == 8000 ? 500 : 900;
+  };
+  EXPECT_EQ(FindBestWindow(base), 100);
+
+  // Each window cleared twice, 256 KB at 4 KB steps, the last one ending
+  // inside the buffer.
+  std::vector<BenchProbe::Event> clears = probe.Of('c');
+  ASSERT_EQ(clears.size(), 2u * WINDOW_COUNT);
+  for (const BenchProbe::Event& c : clears)
+    EXPECT_EQ(c.amount, WINDOW_SIZE);
+  const auto* last = static_cast<const unsigned char*>(clears.back().at);
+  EXPECT_EQ(last - base, 8188 * 1024);
+  EXPECT_LE(last + WINDOW_SIZE, base + TEST_BUFFER_SIZE);
+
+  // A counter that stands still makes every window equal: the first wins.
+  probe.clear_cost = [](const void*, size_t) { return 0ull; };
+  EXPECT_EQ(FindBestWindow(base), 0);
+}
+
+TEST_F(MemoryBench, SmallRowsUseTheBestWindowLargeOnesTheStart) {
+  probe.clear_cost = [&](const void* at, size_t bytes) -> uint64_t {
+    if (bytes != WINDOW_SIZE)
+      return 0;
+    return static_cast<const unsigned char*>(at) - probe.buffer() == 40 * 1024 ? 100 : 200;
+  };
+  Capture([] { RunMemoryBenchmark(); });
+  std::vector<BenchProbe::Event> reads = probe.Of('r');
+  ASSERT_EQ(reads.size(), 28u);
+  for (size_t i = 0; i < reads.size(); i += 2) {
+    long kb = 1L << (i / 2);
+    EXPECT_EQ(reads[i].amount, static_cast<uint64_t>(kb * 1024 / 128));
+    EXPECT_EQ(static_cast<const unsigned char*>(reads[i].at) - probe.buffer(),
+              kb <= 256 ? 40 * 1024 : 0)
+        << kb << " KB";
+  }
+}
+
+TEST_F(MemoryBench, RefusedBufferPrintsNothing) {
+  probe.refuse_allocation = true;
+  EXPECT_EQ(Capture([] { EXPECT_EQ(RunMemoryBenchmark(), 0.0); }), "");
+  ASSERT_EQ(probe.events.size(), 1u);
+  EXPECT_EQ(probe.events[0].kind, 'a');
+}
+
+// A Pentium-class PC with 8 KB of L1 and 256 KB of L2.
+SimMachineDesc CachedPc() {
+  SimMachineDesc desc = {};
+  desc.name = "bench";
+  desc.description = "bench machine";
+  desc.cpu = {true, false, "GenuineIntel", 1, 0x052C, 0x000003BF, false, 100.0, 1.0, false};
+  desc.caches = {8 * 1024, 256 * 1024, 2.0, 6.0, 20.0, 3.0, 8.0, 24.0};
+  desc.port_access_us = 1.0;
+  desc.rtc_seconds_per_second = 1.0;
+  return desc;
+}
+
+TEST(MemoryBenchSimulated, RowsStepDownWhereTheCachesEnd) {
+  options.batch = 1;
+  SimMachineDesc desc = CachedPc();
+  SimMachine sim(desc);
+  sim.tracing = false;
+  UseMachine(&sim, false);
+  cpu_info.clock_mhz = desc.cpu.clock_mhz;
+  ::testing::internal::CaptureStdout();
+  RunMemoryBenchmark();
+  std::vector<std::string> lines = Lines(::testing::internal::GetCapturedStdout());
+  UseMachine(nullptr, false);
+  ASSERT_EQ(lines.size(), 30u);
+
+  auto clk = [&](int line) { return std::stod(lines[line].substr(12, 8)); };
+  for (int row = 0; row < 14; ++row) {
+    long kb = 1L << row;
+    double read_expected = kb <= 8 ? 2.0 : kb <= 256 ? 6.0 : 20.0;
+    double write_expected = kb <= 8 ? 3.0 : kb <= 256 ? 8.0 : 24.0;
+    EXPECT_NEAR(clk(1 + row), read_expected, read_expected * 0.15) << lines[1 + row];
+    EXPECT_NEAR(clk(16 + row), write_expected, write_expected * 0.15) << lines[16 + row];
+  }
+}
+
+}  // namespace
