@@ -383,32 +383,14 @@ uint8_t ImageValue(const SimBridgeImage& image, unsigned reg) {
   return b ? b->value : 0;
 }
 
-// The choice texts of a description that match a field value, following the
-// line convention: x is a don't-care bit, a short pattern tests the low bits.
+// The choice texts of a description that match a field value, each without
+// its pattern.
 std::vector<std::string> MatchingChoices(const char* description, unsigned value) {
   std::vector<std::string> found;
-  const char* p = description;
-  while (*p) {
-    while (*p && (static_cast<unsigned char>(*p) <= 0x20 || static_cast<unsigned char>(*p) >= 0x80))
-      p++;
-    if (!*p)
-      break;
-    size_t len = strcspn(p, "\r");
-    size_t n = ChoicePatternLength(p);
-    if (n > 0) {
-      unsigned want = 0, mask = 0;
-      for (size_t i = 0; i < n && i < 8; i++) {
-        want <<= 1;
-        mask = (mask << 1) | 1;
-        if (p[i] == '1')
-          want |= 1;
-        if (p[i] == 'x')
-          mask &= ~1u;
-      }
-      if ((value & mask) == want)
-        found.emplace_back(p + n, len - n);
-    }
-    p += len;
+  for (const std::string& line : DescriptionLines(description)) {
+    size_t n = ChoicePatternLength(line.c_str());
+    if (n > 0 && ChoiceMatches(line, value))
+      found.push_back(line.substr(n));
   }
   return found;
 }
@@ -435,6 +417,7 @@ TEST(SisTables, RowsFollowTheListedOrderAndSummary) {
     EXPECT_EQ(covered, t.registers);
     EXPECT_EQ(CountNotedRows(t.fields), t.noted_rows);
     ExpectTableConventions(t.fields);
+    ExpectChoiceLinesWellFormed(t.fields);
   }
 }
 
@@ -513,8 +496,9 @@ TEST(SisBridgeImages, IdentifyTheCatalogueChipAndGuardFixedBits) {
     std::set<unsigned> seen;
     for (size_t i = 0; i < image.count; i++) {
       EXPECT_TRUE(seen.insert(image.regs[i].reg).second) << "register listed twice";
-      if (image.regs[i].reg <= 0x03 || (image.regs[i].reg >= 0x08 && image.regs[i].reg <= 0x0B))
+      if (image.regs[i].reg <= 0x03 || (image.regs[i].reg >= 0x08 && image.regs[i].reg <= 0x0B)) {
         EXPECT_EQ(image.regs[i].write_mask, 0x00);
+      }
     }
     for (size_t i = 0; (t.fields[i].reg & 0xFF) != 0; i++) {
       const RegisterField& f = t.fields[i];

@@ -107,7 +107,9 @@ const RegisterField fields_sis5596[] = {
      "The two settings are not documented here."},
     {0x51, Field(3, 3), 0, "Linear Burst",
      "0 Interleaved burst order (Pentium)\r1 Linear burst order (Cyrix 6x86 in linear mode)"},
-    {0x51, Field(2, 2), 0, "L2 Cache Tag Size", "0 8-bit tag\r1 7-bit tag"},
+    {0x51, Field(2, 2), 0, "L2 Cache Tag Size",
+     "Width of the tag RAM: 8 or 7 bits; with 7 bits half as much memory is cacheable.\r"
+     "The codes are not documented here."},
     {0x51, Field(1, 1), 0, "L2 Cache Sizing Enable",
      "0 Normal operation\r1 Sizing mode, used by the BIOS while it measures the cache"},
 
@@ -138,8 +140,7 @@ const RegisterField fields_sis5596[] = {
     {0x53, Field(0, 0), 0, "CAS Deley on Posted Write (EDO)",
      "0 No added delay\r1 CAS# delayed in posted writes to EDO DRAM"},
 
-    {0x54, Field(4, 4), 0, "RAMW# Power Saving on EDO Bank",
-     "0 Disabled\r1 Enabled: RAMW# is left idle in cycles to EDO banks that need no write"},
+    {0x54, Field(4, 4), 0, "RAMW# Power Saving on EDO Bank", ENABLE},
     {0x54, Field(3, 3), 0, "Burst Write (NA#) Disable",
      "0 Pipelined burst writes allowed\r1 Pipelined burst writes disabled"},
 

@@ -92,9 +92,9 @@ const RegisterField fields_sis5597[] = {
      "Burst timing of back-to-back pipelined burst SRAM cycles (3-1-1-1-1-1-1-1 at best).\r"
      "The codes of the two settings are not documented here."},
     {0x50, Field(4, 4), 0, "Fast NA# Assert",
-     "0 Disabled: NA# at its normal point\r1 Enabled: NA# asserted one stage earlier"},
+     "0 Disabled: NA# at its normal point\r1 Enabled: NA# asserted earlier"},
     {0x50, Field(3, 3), 0, "Write Merge Enable",
-     "0 Disabled\r1 Enabled: CPU writes to one quadword are merged in the write buffer"},
+     "0 Disabled\r1 Enabled: neighbouring CPU writes are merged in the write buffer"},
     {0x50, Field(2, 2), 0, "Read/Write Reorder",
      "0 Disabled: DRAM cycles run in CPU order\r1 Enabled: DRAM reads may pass buffered writes"},
     {0x50, Field(1, 0), 0, "Reserved", RESERVED},
@@ -108,7 +108,9 @@ const RegisterField fields_sis5597[] = {
     {0x51, Field(3, 3), 0, "L2 Cache WB/WT", "0 Write-through\r1 Write-back"},
     {0x51, Field(2, 2), 0, "Linear Burst",
      "0 Interleaved burst order (Pentium)\r1 Linear burst order (Cyrix 6x86 in linear mode)"},
-    {0x51, Field(1, 1), 0, "L2 Cache Tag Size", "0 8-bit tag\r1 7-bit tag"},
+    {0x51, Field(1, 1), 0, "L2 Cache Tag Size",
+     "Width of the tag RAM: 8 or 7 bits; with 7 bits half as much memory is cacheable.\r"
+     "The codes are not documented here."},
     {0x51, Field(0, 0), 0, "L2 Cache Sizing Enable",
      "0 Normal operation\r1 Sizing mode, used by the BIOS while it measures the cache"},
 
