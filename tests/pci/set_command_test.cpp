@@ -78,24 +78,17 @@ TEST_F(SetCommandTest, MalformedSpecsAreShownWithACaretAndTouchNothing) {
     int position;
     const char* message;
   };
+  // The whole-program runs cover the other listed cases; these are the
+  // spec ending early at each step, and stray characters after a valid part.
   const Case cases[] = {
-      {"G3=1", 0, "Invalid port number digit."},
-      {"5G=1", 1, "Invalid port number digit."},
-      {"5", 1, "Invalid port number digit."},
       {"53", 2, "'=' or ':' expected."},
       {"53;1", 2, "'=' or ':' expected."},
-      {"53:8=1", 3, "Invalid bit number. Must be 0 - 7."},
       {"53:", 3, "Invalid bit number. Must be 0 - 7."},
-      {"53:3x", 4, "'=' or '-' expected."},
       {"53:3-9=1", 5, "Invalid bit number. Must be 0 - 7."},
-      {"53:5-2=1", 5, "Invalid bit range. End bit must not be below start bit."},
-      {"53:2-5:1", 6, "An '=' expected."},
       {"53:2-5", 6, "An '=' expected."},
-      {"53=12", 4, "'0' or '1' expected."},
       {"53=1 ", 4, "'0' or '1' expected."},
-      {"53=100000000", 11, "Value too big for the specified bits."},
-      {"53:2-5=10101", 12, "value too big for the specified bits."},
       {"53:6=10", 7, "value too big for the specified bits."},
+      {"5G=1", 1, "Invalid port number digit."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.spec);
