@@ -1,0 +1,111 @@
+// The chipset catalogue: its fifteen id pairs in order with their names and
+// tables, the tables several ids share, and the end marks that stop a search
+// of the catalogue and of a field table.
+#include <map>
+#include <string>
+
+#include "table_checks.h"
+
+namespace {
+
+struct CatalogueRow {
+  uint16_t vendor;
+  uint16_t device;
+  const char* vendor_name;
+  const char* device_name;
+  const RegisterField* fields;
+};
+
+const CatalogueRow EXPECTED[] = {
+    {0x8086, 0x1250, "Intel", "Triton HX (82439HX)", fields_82439hx},
+    {0x8086, 0x7030, "Intel", "Triton VX (82439VX)", fields_82439vx},
+    {0x8086, 0x7100, "Intel", "Triton TX (82439TX)", fields_82439tx},
+    {0x1039, 0x5571, "SiS Technologies", "5571", fields_sis5571},
+    {0x1039, 0x5591, "SiS Technologies", "5591", fields_sis5591},
+    {0x1039, 0x5596, "SiS Technologies", "5596", fields_sis5596},
+    {0x1039, 0x5597, "SiS Technologies", "5597/5598", fields_sis5597},
+    {0x10B9, 0x1531, "Acer Labs, Inc.", "Aladdin IV (M1531)", fields_m1531},
+    {0x10B9, 0x1541, "Acer Labs, Inc.", "Aladdin V (M1541)", fields_m1541},
+    {0x1106, 0x0595, "VIA Technologies", "Apollo VP2 (VT82C595)", fields_vt82c595},
+    {0x1106, 0x1595, "VIA Technologies", "Apollo VP2 (VT82C595)", fields_vt82c595},
+    {0x1106, 0x0585, "VIA Technologies", "Apollo VPX (VT82C580VPX)", fields_vt82c580},
+    {0x1106, 0x1585, "VIA Technologies", "Apollo VPX (VT82C580VPX)", fields_vt82c580},
+    {0x1106, 0x0580, "VIA Technologies", "Apollo VP1 (VT82C580VP)", fields_vt82c580},
+    {0x1106, 0x1580, "VIA Technologies", "Apollo VP1 (VT82C580VP)", fields_vt82c580},
+};
+constexpr size_t CATALOGUED = sizeof EXPECTED / sizeof EXPECTED[0];
+
+// The catalogue walk the host bridge detection makes: from the first row up
+// to the first row whose vendor is FFFFh.
+const ChipsetEntry* Find(uint16_t vendor, uint16_t device) {
+  for (const ChipsetEntry* e = chipset_catalogue; e->vendor_id != 0xFFFF; e++) {
+    if (e->vendor_id == vendor && e->device_id == device)
+      return e;
+  }
+  return nullptr;
+}
+
+TEST(Catalogue, FifteenRowsInOrderThenTheEndMark) {
+  for (size_t i = 0; i < CATALOGUED; i++) {
+    SCOPED_TRACE(EXPECTED[i].device_name);
+    const ChipsetEntry& e = chipset_catalogue[i];
+    EXPECT_EQ(e.vendor_id, EXPECTED[i].vendor);
+    EXPECT_EQ(e.device_id, EXPECTED[i].device);
+    EXPECT_STREQ(e.vendor_name, EXPECTED[i].vendor_name);
+    EXPECT_STREQ(e.device_name, EXPECTED[i].device_name);
+    EXPECT_EQ(e.fields, EXPECTED[i].fields);
+    EXPECT_NE(e.vendor_id, 0xFFFF);
+    EXPECT_EQ(Find(EXPECTED[i].vendor, EXPECTED[i].device), &e);
+  }
+  const ChipsetEntry& end = chipset_catalogue[CATALOGUED];
+  EXPECT_EQ(end.vendor_id, 0xFFFF);
+  EXPECT_EQ(end.device_id, 0xFFFF);
+  EXPECT_EQ(end.vendor_name, nullptr);
+  EXPECT_EQ(end.device_name, nullptr);
+  EXPECT_EQ(end.fields, nullptr);
+}
+
+TEST(Catalogue, SharedTablesAndDistinctIds) {
+  std::map<const RegisterField*, int> users;
+  std::map<uint32_t, int> ids;
+  for (size_t i = 0; i < CATALOGUED; i++) {
+    users[chipset_catalogue[i].fields]++;
+    ids[(uint32_t{chipset_catalogue[i].device_id} << 16) | chipset_catalogue[i].vendor_id]++;
+  }
+  EXPECT_EQ(users.size(), 11u);
+  EXPECT_EQ(users[fields_vt82c580], 4);
+  EXPECT_EQ(users[fields_vt82c595], 2);
+  for (const auto& use : users) {
+    if (use.first != fields_vt82c580 && use.first != fields_vt82c595) {
+      EXPECT_EQ(use.second, 1);
+    }
+  }
+  EXPECT_EQ(ids.size(), CATALOGUED);
+}
+
+TEST(Catalogue, SearchesStopAtTheEndMarks) {
+  // Vendor FFFFh is what an empty bus reads; the end mark is met first.
+  EXPECT_EQ(Find(0xFFFF, 0xFFFF), nullptr);
+  EXPECT_EQ(Find(0xFFFF, 0x1250), nullptr);
+  EXPECT_EQ(Find(0x8086, 0x04A3), nullptr);  // the 430LX bridge is not catalogued
+
+  // A field table ends at the first row whose register byte is 0, whatever follows.
+  const RegisterField table[] = {
+      {0x50, 0xC0, 0, "First field", ""},
+      {0x100, 0xC0, 0, "Register byte 0", ""},
+      {0x51, 0xC0, 0, "Never reached", ""},
+      {0, 0, 0, nullptr, nullptr},
+  };
+  EXPECT_EQ(CountRows(table), 1u);
+
+  // In every catalogued table that first row is the all-zero end row itself.
+  for (size_t i = 0; i < CATALOGUED; i++) {
+    SCOPED_TRACE(EXPECTED[i].device_name);
+    const RegisterField& end = chipset_catalogue[i].fields[CountRows(chipset_catalogue[i].fields)];
+    EXPECT_EQ(end.reg, 0u);
+    EXPECT_EQ(end.name, nullptr);
+    EXPECT_EQ(end.description, nullptr);
+  }
+}
+
+}  // namespace
