@@ -14,53 +14,100 @@ const uint16_t TIMER_CHANNEL0_PORT = 0x40;
 const uint16_t RTC_INDEX_PORT = 0x70;
 const uint16_t RTC_DATA_PORT = 0x71;
 
-// The bound of one real-time-clock measurement.  With a rate estimate it is
-// elapsed counter cycles, which is true time on any machine however fast its
-// port reads are; without one it is a count of reads.
-struct RtcWait {
+// One wait for a change of the real-time clock, with the counter noted
+// before every read: that bounds the wait in true time, and says how closely
+// the read that saw a change follows the last read that did not.
+struct RtcWatch {
   uint64_t started;
-  uint64_t cycle_limit;  // 0: bounded by RTC_WAIT_READS
+  uint64_t cycle_limit;  // 0: bounded by RTC_WAIT_READS instead
   long reads;
+  uint64_t previous_read;  // counter before the read before the latest
+  uint64_t latest_read;    // counter before the latest read
 };
 
-// Counts one read and says whether the measurement has run out of time.  The
-// counter is looked at every 256 reads only, so that the polling stays tight.
-bool RtcWaitExpired(RtcWait* wait) {
-  ++wait->reads;
-  if (wait->cycle_limit == 0)
-    return wait->reads >= RTC_WAIT_READS;
-  if ((wait->reads & 255) != 0)
-    return false;
-  return ReadTimeStampCounter() - wait->started >= wait->cycle_limit;
+void StartRtcWait(RtcWatch* watch) {
+  watch->started = ReadTimeStampCounter();
+  watch->reads = 0;
 }
 
-// Reads until the seconds value has come back the same RTC_STABLE_READS times
-// in a row after *reference; any change starts the run again.  False when the
-// bound ran out first.
-bool SettleRtc(uint8_t* reference, RtcWait* wait) {
+uint8_t WatchedRtcRead(RtcWatch* watch) {
+  watch->previous_read = watch->latest_read;
+  watch->latest_read = ReadTimeStampCounter();
+  ++watch->reads;
+  return ReadRtcSeconds();
+}
+
+bool RtcWaitExpired(const RtcWatch& watch) {
+  if (watch.cycle_limit == 0)
+    return watch.reads >= RTC_WAIT_READS;
+  return watch.latest_read - watch.started >= watch.cycle_limit;
+}
+
+// Settles, then waits for the seconds value to differ from *reference: the
+// settle step reads until the value has come back the same RTC_STABLE_READS
+// times in a row, any change starting the run again.  *reference is left
+// holding the value before the change.  False when the wait ran out.
+bool WaitRtcChange(uint8_t* reference, RtcWatch* watch) {
+  StartRtcWait(watch);
   long run = 0;
   for (;;) {
-    const uint8_t now = ReadRtcSeconds();
+    const uint8_t now = WatchedRtcRead(watch);
     if (now == *reference) {
       if (run == RTC_STABLE_READS - 1)
-        return true;
+        break;
       ++run;
     } else {
       run = 0;
     }
     *reference = now;
-    if (RtcWaitExpired(wait))
+    if (RtcWaitExpired(*watch))
       return false;
   }
-}
-
-// Reads until the seconds value differs from reference.
-bool WaitRtcEdge(uint8_t reference, RtcWait* wait) {
-  while (ReadRtcSeconds() == reference) {
-    if (RtcWaitExpired(wait))
+  while (WatchedRtcRead(watch) == *reference) {
+    if (RtcWaitExpired(*watch))
       return false;
   }
   return true;
+}
+
+// Timer readings with the counter noted before each, across the waits of one
+// pass: the longest stretch between two readings shows whether the pass ran
+// undisturbed.
+struct GapWatch {
+  uint64_t last;
+  uint64_t longest;
+};
+
+int WatchedTimerCount(GapWatch* watch) {
+  if (watch != nullptr) {
+    const uint64_t now = ReadTimeStampCounter();
+    if (now - watch->last > watch->longest)
+      watch->longest = now - watch->last;
+    watch->last = now;
+  }
+  return ReadTimerCount();
+}
+
+int WaitWrap(GapWatch* watch) {
+  int previous = WatchedTimerCount(watch);
+  long unchanged = 0;
+  for (long readings = 0; readings < TIMER_WAIT_READINGS; ++readings) {
+    const int now = WatchedTimerCount(watch);
+    if (now > previous)
+      return 1;
+    if (now == previous) {
+      if (++unchanged >= TIMER_STUCK_READINGS)
+        return 0;
+    } else {
+      unchanged = 0;
+    }
+    previous = now;
+  }
+  return 0;
+}
+
+bool Undisturbed(uint64_t spread, uint64_t interval) {
+  return spread * DISTURBANCE_FRACTION <= interval;
 }
 
 }  // namespace
@@ -89,21 +136,7 @@ int WaitTimerChange() {
 }
 
 int WaitTimerWrap() {
-  int previous = ReadTimerCount();
-  long unchanged = 0;
-  for (long readings = 0; readings < TIMER_WAIT_READINGS; ++readings) {
-    const int now = ReadTimerCount();
-    if (now > previous)
-      return 1;
-    if (now == previous) {
-      if (++unchanged >= TIMER_STUCK_READINGS)
-        return 0;
-    } else {
-      unchanged = 0;
-    }
-    previous = now;
-  }
-  return 0;
+  return WaitWrap(nullptr);
 }
 
 uint8_t ReadRtcSeconds() {
@@ -115,38 +148,64 @@ uint32_t TimeTimerWraps() {
   SetTimerSquareWave();
   if (!WaitTimerWrap())
     return 0;
-  // Twice, keeping the second pass: the first brings code and data into the
-  // caches.
-  for (int pass = 0; pass < 2; ++pass) {
+  // The first pass only brings code and data into the caches; the next one
+  // that ran undisturbed is kept.
+  uint32_t cycles = 0;
+  for (int pass = 0; pass <= TIMER_PASS_ATTEMPTS; ++pass) {
     StartStopwatch();
+    GapWatch watch = {ReadTimeStampCounter(), 0};
     for (int wrap = 0; wrap < 10; ++wrap) {
-      if (!WaitTimerWrap())
+      if (!WaitWrap(&watch))
         return 0;
     }
     StopStopwatch();
+    cycles = CycleElapsed();
+    if (pass > 0 && Undisturbed(watch.longest, cycles))
+      break;
   }
-  return CycleElapsed();
+  return cycles;
 }
 
 uint64_t TimeRtcSecond(uint64_t cycles_per_second) {
-  RtcWait wait = {ReadTimeStampCounter(),
-                  static_cast<uint64_t>(static_cast<double>(cycles_per_second) * RTC_WAIT_SECONDS),
-                  0};
-  uint8_t reference = ReadRtcSeconds();
-  if (!SettleRtc(&reference, &wait) || !WaitRtcEdge(reference, &wait))
+  RtcWatch watch = {};
+  watch.cycle_limit =
+      static_cast<uint64_t>(static_cast<double>(cycles_per_second) * RTC_WAIT_SECONDS);
+  uint8_t reference = WatchedRtcRead(&watch);
+  if (!WaitRtcChange(&reference, &watch))
     return 0;
 
   // One second from one change of the value to the next.  The full counter is
   // kept for this interval: a second is more than 2^32 cycles above 4.29 GHz.
-  const uint64_t begin = ReadTimeStampCounter();
-  if (!SettleRtc(&reference, &wait) || !WaitRtcEdge(reference, &wait))
+  // Each change is known to lie between the read that saw it and the read
+  // before; a second whose ends are not known closely enough is taken again.
+  uint64_t begin = ReadTimeStampCounter();
+  uint64_t begin_spread = begin - watch.previous_read;
+  uint64_t best_begin = 0;
+  uint64_t best_finish = 0;
+  uint64_t best_spread = 0;
+  for (int attempt = 0; attempt < RTC_SECOND_ATTEMPTS; ++attempt) {
+    if (!WaitRtcChange(&reference, &watch))
+      break;
+    const uint64_t finish = ReadTimeStampCounter();
+    const uint64_t finish_spread = finish - watch.previous_read;
+    const uint64_t spread = begin_spread + finish_spread;
+    if (best_finish == 0 || spread < best_spread) {
+      best_begin = begin;
+      best_finish = finish;
+      best_spread = spread;
+    }
+    if (Undisturbed(spread, finish - begin))
+      break;
+    begin = finish;
+    begin_spread = finish_spread;
+  }
+  if (best_finish == 0)
     return 0;
-  const uint64_t finish = ReadTimeStampCounter();
 
-  stopwatch.start = static_cast<uint32_t>(begin);
-  stopwatch.end = static_cast<uint32_t>(finish);
+  stopwatch.start = static_cast<uint32_t>(best_begin);
+  stopwatch.end = static_cast<uint32_t>(best_finish);
   CycleElapsed();
-  return finish - begin;
+  return best_finish - best_begin;
 }
 
 void CheckReferenceClocks(uint32_t timer_cycles, uint64_t rtc_cycles) {

@@ -18,12 +18,20 @@ constexpr long TIMER_STUCK_READINGS = 100000;
 // Backstop for a timer that changes but never wraps (a wrap is due every
 // 27.46 ms): the most readings any one timer wait takes.
 constexpr long TIMER_WAIT_READINGS = 8000000;
-// Longest a real-time-clock second measurement may take, in seconds at the
-// rate estimated from the timer; a live clock needs at most about two.
-constexpr double RTC_WAIT_SECONDS = 5.0;
-// Without a rate estimate the measurement is bounded by this many seconds
-// reads instead (a live clock needs fewer than a million at ISA speed).
-constexpr long RTC_WAIT_READS = 3000000;
+// Longest one wait for a change of the real-time clock may take, in seconds
+// at the rate estimated from the timer; a live clock needs at most one.
+constexpr double RTC_WAIT_SECONDS = 3.0;
+// Without a rate estimate such a wait is bounded by this many seconds reads
+// instead (a live clock needs fewer than 600,000 at ISA speed).
+constexpr long RTC_WAIT_READS = 1500000;
+
+// Where the system can still take the processor away while interrupts are
+// "off", a timed interval may have a hole in it.  An interval whose ends, or
+// whose timer readings, are further apart than 1/DISTURBANCE_FRACTION of it
+// is timed again, up to these many times.
+constexpr long DISTURBANCE_FRACTION = 2000;
+constexpr int TIMER_PASS_ATTEMPTS = 5;
+constexpr int RTC_SECOND_ATTEMPTS = 3;
 
 // Channel 0 in mode 3, binary, reload count 65536: the PC's standard setting.
 void SetTimerSquareWave();
@@ -38,12 +46,13 @@ int WaitTimerWrap();
 // Register 0 of the real-time clock, selected anew by every read.
 uint8_t ReadRtcSeconds();
 
-// Cycles over ten wrap periods of the timer (the second of two passes), or 0
-// when the timer does not run.
+// Cycles over ten wrap periods of the timer (the first undisturbed pass
+// after a warm-up pass), or 0 when the timer does not run.
 uint32_t TimeTimerWraps();
 // Cycles over one second of the real-time clock, from the full 64-bit counter
 // so that any clock rate fits, or 0 when the clock does not tick.
-// cycles_per_second is the expected rate, which bounds the waits (0: unknown).
+// cycles_per_second is the expected rate, which bounds each wait for a
+// change of the seconds value (0: unknown).
 uint64_t TimeRtcSecond(uint64_t cycles_per_second);
 
 // Prints the three-line warning when the timer and the real-time clock give

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "hw/machine.h"
@@ -33,11 +34,14 @@ class ScriptedClocks : public Machine {
   long timer_readings = 0;
   long rtc_reads = 0;
   long inc_groups = 0;
+  // Holes in the machine's time: at counter value first, the counter jumps
+  // by second, as when the system takes the processor away.  In order.
+  std::vector<std::pair<uint64_t, uint64_t>> stalls;
   std::vector<ScriptedAccess> trace;
   bool keep_trace = true;
 
   uint8_t InByte(uint16_t port) override {
-    tsc += cycles_per_access;
+    Advance(cycles_per_access);
     uint8_t value = 0xFF;
     if (port == 0x40) {
       value = static_cast<uint8_t>(high_next_ ? latched_ >> 8 : latched_ & 0xFF);
@@ -49,7 +53,7 @@ class ScriptedClocks : public Machine {
     return value;
   }
   void OutByte(uint16_t port, uint8_t value) override {
-    tsc += cycles_per_access;
+    Advance(cycles_per_access);
     if (port == 0x43 && value == 0x00) {
       latched_ = timer(timer_readings++, tsc) & 0xFFFF;
       high_next_ = false;
@@ -57,7 +61,7 @@ class ScriptedClocks : public Machine {
     Record('o', port, value);
   }
   void OutDword(uint16_t port, uint32_t value) override {
-    tsc += cycles_per_access;
+    Advance(cycles_per_access);
     Record('d', port, value);
   }
   CpuidRegs Cpuid(uint32_t) override { return CpuidRegs{0, 0, 0, 0}; }
@@ -81,10 +85,17 @@ class ScriptedClocks : public Machine {
   void ReleaseTestBuffer(void*, size_t) override {}
 
  private:
+  void Advance(uint64_t cycles) {
+    tsc += cycles;
+    while (next_stall_ < stalls.size() && tsc >= stalls[next_stall_].first) {
+      tsc += stalls[next_stall_++].second;
+    }
+  }
   void Record(char kind, uint16_t port, uint32_t value) {
     if (keep_trace)
       trace.push_back(ScriptedAccess{kind, port, value});
   }
+  size_t next_stall_ = 0;
   int latched_ = 0;
   bool high_next_ = false;
 };
