@@ -102,6 +102,7 @@ class MemoryBench : public ::testing::Test {
     options.batch = 1;
     cpu_info.clock_mhz = 200.0;
     UseMachine(&probe, false);
+    probe.memory.assign(64 * 1024, 0);  // room for single rows
   }
   void TearDown() override { UseMachine(nullptr, false); }
 
