@@ -80,27 +80,6 @@ TEST(TimerModel, SquareWaveCountsEvenValuesAndWrapsEvery27_46ms) {
   EXPECT_NEAR(period_ms, 27.4625, 0.01);
 }
 
-TEST(TimerModel, SmallerReloadsAndOtherAccessModes) {
-  TimerChannelModel t;
-  TimerReset(&t, 0);
-  // Mode 2, low byte only, count 100: falls by one per clock and reloads.
-  TimerWriteControl(&t, 0x14, 0);
-  TimerWriteCount(&t, 100, 0);
-  EXPECT_EQ(TimerCountAt(&t, 0), 100);
-  EXPECT_EQ(TimerCountAt(&t, 10 * 1000000000LL / TIMER_INPUT_HZ + 1), 90);
-  EXPECT_EQ(TimerCountAt(&t, 100 * 1000000000LL / TIMER_INPUT_HZ + 1), 100);
-  TimerWriteControl(&t, 0x00, 0);
-  EXPECT_EQ(TimerReadCount(&t, 0), 100);  // one byte ends the latched read
-  EXPECT_EQ(TimerReadCount(&t, 10 * 1000000000LL / TIMER_INPUT_HZ + 1), 90);
-
-  // Other channels and the read-back command leave channel 0 alone.
-  TimerWriteControl(&t, 0x76, 0);
-  TimerWriteControl(&t, 0xB6, 0);
-  TimerWriteControl(&t, 0xC2, 0);
-  EXPECT_EQ(t.mode, 2);
-  EXPECT_EQ(t.reload, 100u);
-}
-
 TEST(ServedDevices, BcdSecondsAndPciDecoding) {
   EXPECT_EQ(ToBcd(0), 0x00);
   EXPECT_EQ(ToBcd(9), 0x09);

@@ -187,7 +187,13 @@ TEST_F(MemoryBench, RowTimesTheSecondPassesNetOfTheEmptyTwin) {
   }
 }
 
-TEST_F(MemoryBench, WholeSectionLayoutAndFlushes) {
+TEST_F(MemoryBench, WholeSectionLayoutFlushesAndBlocks) {
+  // The window at 40 KB clears fastest.
+  probe.clear_cost = [&](const void* at, size_t bytes) -> uint64_t {
+    if (bytes != WINDOW_SIZE)
+      return 0;
+    return static_cast<const unsigned char*>(at) - probe.buffer() == 40 * 1024 ? 100 : 200;
+  };
   std::string out = Capture([] { EXPECT_EQ(RunMemoryBenchmark(), 0.0); });
   std::vector<std::string> lines = Lines(out);
   ASSERT_EQ(lines.size(), 30u);
@@ -218,6 +224,17 @@ TEST_F(MemoryBench, WholeSectionLayoutAndFlushes) {
   EXPECT_EQ(ev.back().kind, 'f');
   EXPECT_EQ(ev.back().at, probe.buffer());
   EXPECT_EQ(ev.back().amount, TEST_BUFFER_SIZE);
+
+  // Rows up to 256 KB lie in the best window, larger ones at the start.
+  std::vector<BenchProbe::Event> reads = probe.Of('r');
+  ASSERT_EQ(reads.size(), 28u);
+  for (size_t i = 0; i < reads.size(); i += 2) {
+    long kb = 1L << (i / 2);
+    EXPECT_EQ(reads[i].amount, static_cast<uint64_t>(kb * 1024 / 128));
+    EXPECT_EQ(static_cast<const unsigned char*>(reads[i].at) - probe.buffer(),
+              kb <= 256 ? 40 * 1024 : 0)
+        << kb << " KB";
+  }
 }
 
 TEST_F(MemoryBench, WindowSearchKeepsTheLowestOfTheFastestSecondPasses) {
@@ -248,24 +265,6 @@ TEST_F(MemoryBench, WindowSearchKeepsTheLowestOfTheFastestSecondPasses) {
   // A counter that stands still makes every window equal: the first wins.
   probe.clear_cost = [](const void*, size_t) { return 0ull; };
   EXPECT_EQ(FindBestWindow(base), 0);
-}
-
-TEST_F(MemoryBench, SmallRowsUseTheBestWindowLargeOnesTheStart) {
-  probe.clear_cost = [&](const void* at, size_t bytes) -> uint64_t {
-    if (bytes != WINDOW_SIZE)
-      return 0;
-    return static_cast<const unsigned char*>(at) - probe.buffer() == 40 * 1024 ? 100 : 200;
-  };
-  Capture([] { RunMemoryBenchmark(); });
-  std::vector<BenchProbe::Event> reads = probe.Of('r');
-  ASSERT_EQ(reads.size(), 28u);
-  for (size_t i = 0; i < reads.size(); i += 2) {
-    long kb = 1L << (i / 2);
-    EXPECT_EQ(reads[i].amount, static_cast<uint64_t>(kb * 1024 / 128));
-    EXPECT_EQ(static_cast<const unsigned char*>(reads[i].at) - probe.buffer(),
-              kb <= 256 ? 40 * 1024 : 0)
-        << kb << " KB";
-  }
 }
 
 TEST_F(MemoryBench, RefusedBufferPrintsNothing) {
