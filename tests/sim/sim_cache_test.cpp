@@ -76,6 +76,11 @@ TEST(SimCache, LeastRecentlyUsedBytesLeaveFirst) {
   read_cost(a, 16 * KB);
   EXPECT_EQ(read_cost(a + 8 * KB, 8 * KB), 2u);
   EXPECT_EQ(read_cost(a, 8 * KB), 6u);
+  // Reading part of a sweep again leaves the rest of it where it was.
+  m.ClearBlock(mem.flush.data(), mem.flush.size());
+  read_cost(a, 16 * KB);
+  read_cost(a, 4 * KB);
+  EXPECT_EQ(read_cost(a + 12 * KB, 4 * KB), 2u);
   // Clearing a large area evicts everything, L2 included.
   read_cost(a, 4 * KB);
   m.ClearBlock(mem.flush.data(), mem.flush.size());

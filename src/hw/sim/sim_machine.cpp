@@ -24,8 +24,6 @@ constexpr double BLOCK_CONTROL_CLOCKS = 2.0;
 constexpr uint64_t TRIP_CONTROL_CLOCKS = 2;
 constexpr uint64_t ALLOCATION_CLOCKS = 2000;
 
-constexpr uint32_t ID_FLAG_MASK = 0x200000;
-
 // The flawed Pentium divider lacks the top entries of five columns of its
 // quotient-digit table; only divisors whose mantissa starts 1.0001, 1.0100,
 // 1.0111, 1.1010 or 1.1101 followed by six ones can reach them.
