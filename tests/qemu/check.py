@@ -29,8 +29,9 @@ def model_name(vendor, family, model):
 def sections(log):
     text = log.replace("\r", "")
     parts = {}
-    for m in re.finditer(r"@@KORVALT ([a-z-]+)@@\n(.*?)(?=@@KORVALT )", text, re.S):
-        parts[m.group(1)] = m.group(2)
+    pieces = re.split(r"@@KORVALT ([a-z-]+)@@\n?", text)
+    for name, body in zip(pieces[1::2], pieces[2::2]):
+        parts[name] = body
     return parts
 
 
