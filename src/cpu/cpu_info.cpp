@@ -111,6 +111,9 @@ int CpuidAvailable() {
 }
 
 int DetectCpu() {
+  // Starts from the all-zero record, so that whatever is not detected reads
+  // as absent.
+  cpu_info = CpuInfo{};
   cpu_info.has_cpuid = CpuidAvailable();
   if (!cpu_info.has_cpuid)
     return 0;
