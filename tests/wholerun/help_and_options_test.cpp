@@ -123,4 +123,13 @@ TEST(OptionsWithoutTerminal, SectionFlagsLeaveOutTheirSections) {
   EXPECT_GT(plain.out.size(), bare.out.size());
 }
 
+TEST(OptionsWithoutTerminal, NoCpuStillMeasuresTheClockForTheMemorySection) {
+  ProgramResult result = RunAlone({"-nocpu", "-nochipset"}, {SIM_MACHINE});
+  EXPECT_EQ(result.exit_status, 0);
+  EXPECT_EQ(result.out.find("------------------------------------------\n"), std::string::npos);
+  EXPECT_EQ(CountOf(result.out, "READ "), 14);
+  EXPECT_EQ(CountOf(result.out, "WRITE "), 14);
+  EXPECT_EQ(result.out.find("Sorry"), std::string::npos);
+}
+
 }  // namespace

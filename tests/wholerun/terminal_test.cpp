@@ -159,4 +159,19 @@ TEST(ReportOnTerminal, BatchNeverStopsAndNoBeepNeverRings) {
   EXPECT_EQ(CountOf(quiet.screen, "\a"), 0);
 }
 
+TEST(ReportOnTerminal, ClosingPromptFollowsTheApologyOnTheSameLine) {
+  // Without a time-stamp counter the memory section is one sentence with no
+  // line end, and the closing prompt goes right after it.
+  RunRequest request;
+  request.args = {"-nocpu", "-nochipset"};
+  request.env = {"KORVALT_MACHINE=486dx2-nocpuid"};
+  TerminalResult result = RunOnTerminal(request, {{RUN_END, "x"}});
+  ASSERT_FALSE(result.timed_out);
+  EXPECT_EQ(result.exit_status, 0);
+  EXPECT_EQ(result.keys_typed, 1);
+  std::string ending = std::string("do not have RDTSR instruction.") + RUN_END + "\a";
+  ASSERT_GE(result.screen.size(), ending.size());
+  EXPECT_EQ(result.screen.substr(result.screen.size() - ending.size()), ending);
+}
+
 }  // namespace
