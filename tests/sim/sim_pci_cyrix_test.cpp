@@ -64,13 +64,6 @@ TEST(SimPci, WritesKeepReadOnlyBits) {
   EXPECT_EQ(m.config[0x50], 0xA0);
 }
 
-TEST(SimPci, NoBusReadsAllOnes) {
-  SimMachine m(PlainDesc());
-  for (uint32_t reg = 0; reg < 4; ++reg) {
-    EXPECT_EQ(ReadAt(m, 0x80000000 | reg, static_cast<uint16_t>(0xCFC + reg)), 0xFF);
-  }
-}
-
 SimMachineDesc CyrixDesc(uint8_t ccr3, uint8_t ccr4) {
   SimMachineDesc desc = PlainDesc();
   desc.cpu = {true, true, "CyrixInstead", 1, 0x0520, 0x00000105, false, 133.33, 1.0, false};
