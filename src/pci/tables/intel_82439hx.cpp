@@ -99,8 +99,8 @@ const RegisterField fields_82439hx[] = {
      "0 Normal operation\r1 ECC test mode, for diagnostics of the ECC logic\r"
      "Must be 0 in normal operation."},
     {0x50, Field(5, 5), 0, "Shutdown to Port 92",
-     "0 No port 92h write on shutdown\r1 A shutdown special cycle on the host bus makes the "
-     "TXC write 01h to port 92h, resetting the CPU"},
+     "0 No port 92h write on shutdown\r1 A host bus shutdown cycle makes the TXC write 01h to "
+     "port 92h (CPU reset)"},
     {0x50, Field(4, 4), 0, "Dual Processor NA# Enable",
      "0 Disabled\r1 NA# (address pipelining) is also used with two processors on the bus"},
     {0x50, Field(3, 3), 0, "PCI Concurrency Enable",
@@ -130,8 +130,8 @@ const RegisterField fields_82439hx[] = {
 
     // 56h DRAM extended control.
     {0x56, Field(4, 4), 0, "DRAM Speculative Leadoff",
-     "0 Disabled\r1 Enabled: a DRAM read starts before the L2 lookup is complete, saving a "
-     "clock of leadoff"},
+     "0 Disabled\r1 Enabled: DRAM reads start before the L2 lookup completes\r"
+     "Saves a clock of leadoff on L2 misses."},
     {0x56, Field(3, 3), 0, "Turn Around Insertion",
      "0 No extra turnaround clock\r1 One turnaround clock inserted between DRAM cycles\r"
      "Gives a heavily loaded memory data bus more margin."},

@@ -144,14 +144,14 @@ const RegisterField fields_82439vx[] = {
     {0x56, Field(5, 5), 0, "Fast EDO Leadoff",
      "0 Normal EDO read leadoff\r1 Fast EDO read leadoff path"},
     {0x56, Field(4, 4), 0, "DRAM Speculative Leadoff",
-     "0 Disabled\r1 Enabled: a DRAM read starts before the L2 lookup is complete, saving a "
-     "clock of leadoff"},
+     "0 Disabled\r1 Enabled: DRAM reads start before the L2 lookup completes\r"
+     "Saves a clock of leadoff on L2 misses."},
     {0x56, Field(2, 1), 0, "Memory Address Drive Strength",
      "Output current of the MA and MWE# drivers, chosen by the BIOS for the DRAM loading.\r"
      "The current of each code is not documented here."},
     {0x56, Field(0, 0), 0, "DRAM Symmetry Detect Mode",
-     "0 Normal operation\r1 Symmetry detect mode: lets the BIOS find whether a row holds "
-     "symmetrically or asymmetrically addressed DRAM\rMust be 0 in normal operation."},
+     "0 Normal operation\r1 Symmetry detect mode, for the BIOS to learn how each row is "
+     "addressed\rMust be 0 in normal operation."},
 
     // 57h DRAM control.
     {0x57, Field(7, 6), 0, "Memory Hole",
