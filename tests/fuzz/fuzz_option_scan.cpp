@@ -1,0 +1,154 @@
+// Fuzzes the option scan over whole argument vectors.
+//
+// Input: the arguments separated by NUL bytes, the program name first.  Each
+// argument lives in a buffer of exactly its own size, and the vector ends
+// with a null pointer as main's does.
+// The flags set, where "-?" stops the scan and which arguments are set
+// commands must be what an independent reading of the command-line rules
+// gives; when the scan reaches "-?", the help must print the program name
+// byte for byte ahead of the fixed help text.
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "driver/driver.h"
+#include "driver/options.h"
+#include "fuzz_support.h"
+
+namespace {
+
+using fuzz::Check;
+
+struct Flag {
+  const char* lower_name;
+  int Options::*flag;
+};
+const Flag FLAGS[] = {
+    {"-batch", &Options::batch},        {"-b", &Options::batch},
+    {"-verbose", &Options::verbose},    {"-v", &Options::verbose},
+    {"-nocpu", &Options::no_cpu},       {"-nochipset", &Options::no_chipset},
+    {"-nomemory", &Options::no_memory}, {"-nobeep", &Options::no_beep},
+    {"-force", &Options::force},
+};
+
+std::string Lower(const std::string& text) {
+  std::string out = text;
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+struct ScanReading {
+  Options flags{};
+  bool help = false;
+};
+
+ScanReading ReadArguments(const std::vector<std::string>& args) {
+  ScanReading r;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "-?") {
+      r.help = true;
+      break;
+    }
+    for (const Flag& f : FLAGS) {
+      if (Lower(args[i]) == f.lower_name)
+        r.flags.*f.flag = 1;
+    }
+  }
+  return r;
+}
+
+std::string FlagText(const Options& o) {
+  char text[64];
+  std::snprintf(text, sizeof text, "b%d v%d nocpu%d nochipset%d nomemory%d nobeep%d force%d",
+                o.batch, o.verbose, o.no_cpu, o.no_chipset, o.no_memory, o.no_beep, o.force);
+  return text;
+}
+
+// The help as printed for an empty program name; every other name is put in
+// front of it unchanged.
+const std::string& HelpWithoutName() {
+  static const std::string* text = [] {
+    options = Options{};
+    options.batch = 1;
+    options.no_beep = 1;
+    fuzz::StreamCapture capture;
+    RunHelp("");
+    capture.Finish();
+    return new std::string(capture.out);
+  }();
+  return *text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static bool console_set = [] {
+    UseConsoleDescriptors(-1, -1);
+    return true;
+  }();
+  (void)console_set;
+  const std::string& help_text = HelpWithoutName();
+  Check(help_text.compare(0, 11, " <options>\n") == 0, "help does not start with the usage line",
+        [&] { return std::string(fuzz::Printable(help_text)); });
+
+  std::vector<std::string> args;
+  size_t start = 0;
+  for (size_t i = 0; i <= size; ++i) {
+    if (i == size || data[i] == 0) {
+      args.emplace_back(reinterpret_cast<const char*>(data) + start, i - start);
+      start = i + 1;
+    }
+  }
+  std::vector<std::unique_ptr<char[]>> storage;
+  std::vector<const char*> argv;
+  for (const std::string& a : args) {
+    storage.push_back(fuzz::ExactCopy(a.data(), a.size()));
+    argv.push_back(storage.back().get());
+  }
+  argv.push_back(nullptr);
+  auto shown = [&] {
+    std::string text;
+    for (const std::string& a : args)
+      text += "[" + fuzz::Printable(a) + "] ";
+    return text;
+  };
+
+  // Every flag on beforehand: the scan must start from all off.
+  options = Options{1, 1, 1, 1, 1, 1, 1};
+  int help = ScanOptions(static_cast<int>(args.size()), argv.data());
+  ScanReading expected = ReadArguments(args);
+  Check((help != 0) == expected.help, "the scan stopped at the wrong place", shown);
+  Check(FlagText(options) == FlagText(expected.flags), "flags differ", [&] {
+    return std::string(shown() + "\nexpected " + FlagText(expected.flags) + "\ngot " +
+                       FlagText(options));
+  });
+
+  // A set command is any argument whose first four characters are "-set" in
+  // any case; its spec is the rest of that very argument.
+  for (size_t i = 0; i < args.size(); ++i) {
+    const char* spec = SetSpecOf(argv[i]);
+    bool is_set = Lower(args[i].substr(0, 4)) == "-set";
+    Check(is_set ? spec == argv[i] + 4 : spec == nullptr, "set command misread",
+          [&] { return std::string("[" + fuzz::Printable(args[i]) + "]"); });
+  }
+
+  if (help) {
+    options.no_beep = 1;
+    pager_line = 0;
+    pager_column = 0;
+    fuzz::StreamCapture capture;
+    RunHelp(argv[0]);
+    capture.Finish();
+    Check(capture.out == args[0] + help_text, "help does not show the program name as given", [&] {
+      return std::string(shown() + "\ngot " + fuzz::Printable(capture.out.substr(0, 200)));
+    });
+    Check(capture.err.empty(), "help printed to standard error", shown);
+  }
+  return 0;
+}
