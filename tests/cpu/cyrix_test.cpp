@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
-#include <vector>
 
 #include "cpu_machines.h"
 
@@ -16,127 +16,107 @@ SimMachineDesc CyrixMachine(bool present, uint8_t ccr3, uint8_t ccr4, bool mappi
   return desc;
 }
 
-PortAccess Index(uint8_t reg) {
-  return PortAccess{'o', 0x22, reg};
-}
-PortAccess DataIn(uint8_t value) {
-  return PortAccess{'i', 0x23, value};
-}
-PortAccess DataOut(uint8_t value) {
-  return PortAccess{'o', 0x23, value};
-}
-
-using Trace = std::vector<PortAccess>;
-
-class CyrixRegisters : public ::testing::Test {
- protected:
-  void Use(SimMachine* machine) {
-    StartCpuRun(machine);
-    machine->trace.clear();
-    testing::internal::CaptureStdout();
-    capturing_ = true;
-  }
-  std::string Printed() {
-    capturing_ = false;
-    return testing::internal::GetCapturedStdout();
-  }
-  void TearDown() override {
-    if (capturing_)
-      testing::internal::GetCapturedStdout();
-  }
-
- private:
-  bool capturing_ = false;
+struct Steps {
+  std::string ports;  // "C3>05" read 05h from C3h, "C3<15" wrote 15h to it
+  std::string printed;
 };
 
-TEST_F(CyrixRegisters, AbsentRegistersCostOnlyThePresenceTest) {
+// Runs steps on the machine; every access to 23h must follow its own index.
+template <typename F>
+Steps RunSteps(SimMachine* sim, F steps) {
+  StartCpuRun(sim);
+  sim->trace.clear();
+  testing::internal::CaptureStdout();
+  steps();
+  Steps result{"", testing::internal::GetCapturedStdout()};
+  for (size_t i = 0; i < sim->trace.size(); i += 2) {
+    const PortAccess& index = sim->trace[i];
+    EXPECT_TRUE(index.kind == 'o' && index.port == 0x22 && i + 1 < sim->trace.size());
+    if (i + 1 >= sim->trace.size())
+      break;
+    const PortAccess& data = sim->trace[i + 1];
+    EXPECT_EQ(data.port, 0x23);
+    char text[16];
+    std::snprintf(text, sizeof text, "%s%02X%c%02X", result.ports.empty() ? "" : " ",
+                  static_cast<unsigned>(index.value), data.kind == 'i' ? '>' : '<',
+                  static_cast<unsigned>(data.value));
+    result.ports += text;
+  }
+  return result;
+}
+
+TEST(CyrixRegisters, AbsentRegistersCostOnlyThePresenceTest) {
   SimMachine sim(CyrixMachine(false, 0, 0, false));
-  Use(&sim);
-  EXPECT_EQ(CyrixPresent(), 0);
-  EXPECT_EQ(Printed(), "");
-  // Reads give FFh; the test write is FFh with bits 7-5 cleared, bit 4 flipped.
-  EXPECT_EQ(sim.trace, (Trace{Index(0xC3), DataIn(0xFF), Index(0xC3), DataOut(0x0F), Index(0xC3),
-                              DataIn(0xFF)}));
+  const Steps steps = RunSteps(&sim, [] { EXPECT_EQ(CyrixPresent(), 0); });
+  // The test write is the FFh read with bits 7-5 cleared and bit 4 flipped.
+  EXPECT_EQ(steps.ports, "C3>FF C3<0F C3>FF");
+  EXPECT_EQ(steps.printed, "");
 }
 
-TEST_F(CyrixRegisters, PresenceTestPutsTheFirstValueBack) {
-  SimMachine sim(CyrixMachine(true, 0x05, 0x00, false));
-  Use(&sim);
-  EXPECT_EQ(CyrixPresent(), 1);
-  EXPECT_EQ(sim.trace, (Trace{Index(0xC3), DataIn(0x05), Index(0xC3), DataOut(0x15), Index(0xC3),
-                              DataIn(0x15), Index(0xC3), DataOut(0x05)}));
-  EXPECT_EQ(sim.ccr3, 0x05);
-  EXPECT_EQ(Printed(), "");
-}
-
-TEST_F(CyrixRegisters, MappingOnAlreadyIsNotPutBack) {
-  for (uint8_t start : {uint8_t{0x10}, uint8_t{0x30}, uint8_t{0x3A}}) {
-    SCOPED_TRACE(start);
-    SimMachine sim(CyrixMachine(true, start, 0x80, false));
-    Use(&sim);
-    EXPECT_EQ(EnableRegisterMapping(), -1);
-    // Bits 7-4 end as 0001b, bits 3-0 as first read.
-    EXPECT_EQ(sim.ccr3, 0x10 | (start & 0x0F));
-    EXPECT_EQ(sim.trace.back(), DataOut(0x10 | (start & 0x0F)));
-    sim.trace.clear();
-    EXPECT_EQ(RestoreRegisterMapping(-1), 0);
-    EXPECT_TRUE(sim.trace.empty());
-    EXPECT_EQ(Printed(), "M1 Register I/O Mapping is enabled already.\n");
+TEST(CyrixRegisters, MappingOnAlreadyIsLeftAtOneAndNotPutBack) {
+  const struct {
+    uint8_t start;
+    const char* ports;  // presence test, then the enabling
+  } cases[] = {{0x10, "C3>10 C3<00 C3>00 C3<10 C3>10 C3<00 C3>00 C3<10"},
+               {0x30, "C3>30 C3<00 C3>00 C3<30 C3>30 C3<00 C3>00 C3<10"},
+               {0x3A, "C3>3A C3<0A C3>0A C3<3A C3>3A C3<0A C3>0A C3<1A"}};
+  for (const auto& c : cases) {
+    SimMachine sim(CyrixMachine(true, c.start, 0x80, false));
+    const Steps steps = RunSteps(&sim, [] {
+      EXPECT_EQ(CyrixPresent(), 1);
+      EXPECT_EQ(EnableRegisterMapping(), -1);
+      EXPECT_EQ(RestoreRegisterMapping(-1), 0);
+    });
+    EXPECT_EQ(steps.ports, c.ports);
+    EXPECT_EQ(steps.printed, "M1 Register I/O Mapping is enabled already.\n");
   }
 }
 
-TEST_F(CyrixRegisters, SwitchedOffCpuidIsEnabledAndPutBackWithItsOtherBits) {
+TEST(CyrixRegisters, SwitchedOffCpuidIsEnabledThenPutBackWithItsOtherBits) {
   SimMachine sim(CyrixMachine(true, 0x02, 0x15, false));
-  Use(&sim);
-  EXPECT_EQ(CyrixPresent(), 1);
-  const int saved_mapping = EnableRegisterMapping();
-  EXPECT_EQ(saved_mapping, 0x02);
-  EXPECT_EQ(sim.ccr3, 0x12);
-
-  sim.trace.clear();
-  const int saved_cpuid = EnableCyrixCpuid();
-  EXPECT_EQ(saved_cpuid, 0x15);
-  EXPECT_EQ(sim.trace, (Trace{Index(0xE8), DataIn(0x15), Index(0xE8), DataOut(0x95), Index(0xE8),
-                              DataIn(0x95), Index(0xE8), DataOut(0x95)}));
+  int mapping = -1;
+  int cpuid = -1;
+  Steps steps = RunSteps(&sim, [&] {
+    mapping = EnableRegisterMapping();
+    cpuid = EnableCyrixCpuid();
+  });
+  EXPECT_EQ(mapping, 0x02);
+  EXPECT_EQ(cpuid, 0x15);
+  EXPECT_EQ(steps.ports,
+            "C3>02 C3<12 C3>12 C3<12 "
+            "E8>15 E8<95 E8>95 E8<95");
+  EXPECT_EQ(steps.printed, "M1 Register I/O Mapping enabled.\nM1 CPUID enabled.\n");
   EXPECT_EQ(IdFlagChangeable(), 1);
 
-  sim.trace.clear();
-  EXPECT_EQ(RestoreCyrixCpuid(saved_cpuid), 1);
-  EXPECT_EQ(RestoreRegisterMapping(saved_mapping), 1);
-  // CPUID first, while the mapping still opens E8h; the mapping last.
-  EXPECT_EQ(sim.trace, (Trace{Index(0xE8), DataOut(0x15), Index(0xC3), DataOut(0x02)}));
-  EXPECT_EQ(sim.ccr4, 0x15);
-  EXPECT_EQ(sim.ccr3, 0x02);
-  EXPECT_EQ(Printed(),
-            "M1 Register I/O Mapping enabled.\n"
-            "M1 CPUID enabled.\n"
+  steps = RunSteps(&sim, [&] {
+    EXPECT_EQ(RestoreCyrixCpuid(cpuid), 1);
+    EXPECT_EQ(RestoreRegisterMapping(mapping), 1);
+  });
+  // CPUID first, while the mapping still opens E8h.
+  EXPECT_EQ(steps.ports, "E8<15 C3<02");
+  EXPECT_EQ(steps.printed,
             "M1 CPUID is set back to original value (disabled).\n"
             "M1 Register I/O Mapping is set back to original value (disabled).\n");
+  EXPECT_EQ(sim.ccr4, 0x15);
 }
 
-TEST_F(CyrixRegisters, CpuidOnAlreadyIsNotPutBack) {
+TEST(CyrixRegisters, CpuidOnAlreadyIsNotPutBack) {
   SimMachine sim(CyrixMachine(true, 0x10, 0x81, false));
-  Use(&sim);
-  EXPECT_EQ(EnableCyrixCpuid(), -1);
-  EXPECT_EQ(sim.ccr4, 0x81);
-  EXPECT_EQ(Printed(), "M1 CPUID is enabled already.\n");
+  const Steps steps = RunSteps(&sim, [] { EXPECT_EQ(EnableCyrixCpuid(), -1); });
+  EXPECT_EQ(steps.ports, "E8>81 E8<01 E8>01 E8<81");
+  EXPECT_EQ(steps.printed, "M1 CPUID is enabled already.\n");
 }
 
-TEST_F(CyrixRegisters, MappingThatCannotBeSwitchedOnFailsBothSteps) {
-  // Bits 7-4 of C3h ignore writes: E8h stays closed and answers nothing.
+TEST(CyrixRegisters, MappingThatCannotBeSwitchedOnFailsBothSteps) {
+  // Bits 7-4 of C3h ignore writes, so E8h stays closed and reads FFh.
   SimMachine sim(CyrixMachine(true, 0x00, 0x00, true));
-  Use(&sim);
-  EXPECT_EQ(EnableRegisterMapping(), -1);
-  EXPECT_EQ(EnableCyrixCpuid(), -1);
-  // No write after a test write that did not take.
-  EXPECT_EQ(sim.trace, (Trace{Index(0xC3), DataIn(0x00), Index(0xC3), DataOut(0x10), Index(0xC3),
-                              DataIn(0x00), Index(0xE8), DataIn(0xFF), Index(0xE8), DataOut(0x7F),
-                              Index(0xE8), DataIn(0xFF)}));
-  EXPECT_EQ(sim.ccr3, 0x00);
-  EXPECT_EQ(sim.ccr4, 0x00);
-  EXPECT_EQ(Printed(),
-            "Failed to enable M1 Register I/O Mapping.\n"
-            "Failed to enable M1 CPUID.\n");
+  const Steps steps = RunSteps(&sim, [] {
+    EXPECT_EQ(EnableRegisterMapping(), -1);
+    EXPECT_EQ(EnableCyrixCpuid(), -1);
+  });
+  EXPECT_EQ(steps.ports, "C3>00 C3<10 C3>00 E8>FF E8<7F E8>FF");
+  EXPECT_EQ(steps.printed,
+            "Failed to enable M1 Register I/O Mapping.\nFailed to enable M1 CPUID.\n");
 }
 
 }  // namespace

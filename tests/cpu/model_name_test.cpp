@@ -19,7 +19,6 @@ const ModelCase MODEL_CASES[] = {
     {4, 0, "GenuineIntel", " 486DX", 0},
     {4, 1, "AuthenticAMD", " 486DX", 0},
     {4, 2, "GenuineIntel", " 486SX", 0},
-    {4, 2, "UMC UMC UMC ", "  UMC ", 0},
     {4, 2, "AuthenticAMD", "  UMC ", 0},
     {4, 2, "genuineintel", "  UMC ", 0},  // the vendor test is case-sensitive
     {4, 3, "GenuineIntel", "486DX2", 0},
@@ -31,7 +30,6 @@ const ModelCase MODEL_CASES[] = {
     {5, 1, "GenuineIntel", "  P5  ", 1},
     {5, 2, "CyrixInstead", " 6x86 ", 0},
     {5, 2, "GenuineIntel", " P54C ", 1},
-    {5, 2, "AuthenticAMD", " P54C ", 1},
     {5, 3, "CyrixInstead", " 6x86 ", 0},
     {5, 3, "GenuineIntel", " P24T ", 1},
     {5, 4, "GenuineIntel", " P55C ", 0},
@@ -45,7 +43,6 @@ const ModelCase MODEL_CASES[] = {
     // Not in the table: the key between question marks, no flaw test.
     {5, 0, "GenuineIntel", "?0050?", 0},
     {6, 2, "GenuineIntel", "?0062?", 0},
-    {4, 6, "GenuineIntel", "?0046?", 0},
     {5, 5, "CyrixInstead", "?0055?", 0},
     {15, 15, "AuthenticAMD", "?00FF?", 0},
 };
