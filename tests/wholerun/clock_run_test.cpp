@@ -118,7 +118,10 @@ TEST(NativeClockRun, CounterClockAgreesWithTheKernelsClock) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   EXPECT_EQ(run.exit_status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_NEAR(ClockAfter(run.out, BY_COUNTER), expected, expected * 0.001);
+  // A shared machine can take the processor away at either end of the
+  // measured second; 1 % still catches a count cut to 32 bits or read as
+  // signed, which are off by far more.
+  EXPECT_NEAR(ClockAfter(run.out, BY_COUNTER), expected, expected * 0.01);
   EXPECT_GT(ClockAfter(run.out, BY_LOOP), 0.0);
   // One real-time-clock second, up to one more to reach it, the timer passes.
   EXPECT_GT(seconds, 1.0);
