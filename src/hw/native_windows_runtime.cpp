@@ -18,9 +18,6 @@ struct MsvcrtStartupInfo {
 int __cdecl __getmainargs(int* argc, char*** argv, char*** environment, int expand_wildcards,
                           MsvcrtStartupInfo* info);
 void __cdecl __set_app_type(int type);
-// mingw-w64's fix-ups of data imported from DLLs (none in this program:
-// then it does nothing).
-void _pei386_runtime_relocator(void);
 }
 
 int main(int argc, char* argv[]);
@@ -39,7 +36,8 @@ const unsigned short FPU_CONTROL = 0x027F;
 extern "C" __attribute__((force_align_arg_pointer, noreturn)) void KorvaltStart() {
   __set_app_type(CONSOLE_APPLICATION);
   asm volatile("fninit\n\tfldcw %0" : : "m"(FPU_CONTROL));
-  _pei386_runtime_relocator();
+  // No run-time fix-ups of imported data: the linker is told to refuse any
+  // import that would need them.
   int argc = 0;
   char** argv = nullptr;
   char** environment = nullptr;
