@@ -55,8 +55,12 @@ ScanReading ReadArguments(const std::vector<std::string>& args) {
       r.help = true;
       break;
     }
+    // No flag name is longer than ten characters.
+    if (args[i].size() > 10)
+      continue;
+    const std::string lower = Lower(args[i]);
     for (const Flag& f : FLAGS) {
-      if (Lower(args[i]) == f.lower_name)
+      if (lower == f.lower_name)
         r.flags.*f.flag = 1;
     }
   }

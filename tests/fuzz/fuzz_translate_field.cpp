@@ -6,7 +6,9 @@
 //           bits 5-7 all set: a row with no description at all
 //   byte 1: the row's bit_spec (lowest bit, width code, access class)
 //   byte 2: the register byte for the field line
-//   byte 3: a field value handed to the translation as it is, unmasked
+//   byte 3: a field value handed to the translation as it is, unmasked;
+//           for a row with no description, also the catalogue row whose
+//           names the table error shows (past the last row: none)
 // The translation must be exactly what an independent reading of the line
 // convention gives, in both forms; the field line must be laid out as the
 // report prints it, whatever the name, span and text.
@@ -33,7 +35,7 @@ const char* const NAMES[] = {"Cache Enable", "", "A name of exactly thirty-two c
 const char MISSING_REPORT[] =
     "\nAn error detected in PCI register table: \"NULL comment string\"\n"
     "Probablly a table data setup miss. contact program owner.\n"
-    "The error was found in \"%s\" register of \"::\" chipset.\n";
+    "The error was found in \"%s\" register of \"%s::%s\" chipset.\n";
 
 // ---- An independent reading of the line convention --------------------------
 
@@ -162,6 +164,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   pager_line = 0;
   pager_column = 0;
   current_chipset = nullptr;
+  if (missing) {
+    size_t rows = 0;
+    while (chipset_catalogue[rows].vendor_id != 0xFFFF)
+      ++rows;
+    if (raw_value < rows)
+      current_chipset = &chipset_catalogue[raw_value];
+  }
 
   const RegisterField field = {0x100u | byte, bit_spec, 0, name, missing ? nullptr : text.get()};
   auto shown = [&] {
@@ -181,7 +190,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (missing) {
       Check(translated == "!ERROR!", "a missing description is not marked", shown);
       char report[512];
-      std::snprintf(report, sizeof report, MISSING_REPORT, name);
+      std::snprintf(report, sizeof report, MISSING_REPORT, name,
+                    current_chipset != nullptr ? current_chipset->vendor_name : "",
+                    current_chipset != nullptr ? current_chipset->device_name : "");
       Check(capture.err == report, "a missing description is not reported",
             [&] { return std::string(fuzz::Printable(capture.err)); });
       continue;
