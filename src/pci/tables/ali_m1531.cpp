@@ -5,36 +5,13 @@
 // Where the meaning of a setting could not be confirmed, the description says
 // so in a note instead of offering choices that might mislead a user about to
 // change the register.
+#include "pci/tables/ali_descriptions.h"
+#include "pci/tables/descriptions_common.h"
+#include "pci/tables/field_bits.h"
 #include "pci/tables/tables.h"
 
 namespace {
 
-// An ordinary field from bit `high` down to bit `low`.
-constexpr uint32_t Field(unsigned high, unsigned low) {
-  return 0xC0 | (((high - low + 1) % 8) << 3) | low;
-}
-
-// A field whose value the hardware fixes.
-constexpr uint32_t Fixed(unsigned high, unsigned low) {
-  return 0x40 | (((high - low + 1) % 8) << 3) | low;
-}
-
-// Bits 7-2 of the command register's upper byte: a reserved span.
-constexpr uint32_t RESERVED_COMMAND_SPAN = 0x32;
-
-const char ENABLE[] = "0 Disable\r1 Enable";
-const char ON_OFF[] = "0 Off\r1 On";
-const char RESERVED_ZERO[] = "Reserved; reads 0.";
-
-const char TIMING_UNKNOWN[] =
-    "DRAM timing selection.\r"
-    "The clock counts that each value selects are not documented here.";
-const char SNOOP_CHECK_POINT[] =
-    "Selects the clock at which the bridge samples HITM# after a snoop of the CPU's L1 cache.\r"
-    "The timing of each value is not documented here.";
-const char TAG_CHECK_POINT[] =
-    "Selects the clock at which the bridge takes the L2 tag hit/miss result.\r"
-    "The timing of each value is not documented here.";
 const char DRIVE_UNKNOWN[] =
     "Output drive strength of these pins.\r"
     "Which value gives the stronger drive is not documented here.";
@@ -65,21 +42,17 @@ const char MEMORY_HOLE[] =
 
 const RegisterField fields_m1531[] = {
     // PCI command register, upper byte first.
-    {0x05, RESERVED_COMMAND_SPAN, 0, "Reserved", RESERVED_ZERO},
+    {0x05, RESERVED_COMMAND_SPAN, 0, "Reserved", RESERVED_READS_0},
     {0x05, Field(1, 1), 0, "Fast Back-to-Back Cycle Enable",
      "0 Fast back-to-back only to the same target\r"
      "1 Fast back-to-back to different targets\r"
      "The bridge does not implement it; reads 0."},
-    {0x05, Field(0, 0), 0, "SERR# Enable",
-     "0 SERR# output disabled\r"
-     "1 SERR# output enabled"},
+    {0x05, Field(0, 0), 0, "SERR# Enable", SERR_OUTPUT_ENABLE},
     {0x04, Fixed(7, 7), 0, "Address / Data Stepping",
      "0 No address/data stepping\r"
      "1 Stepping used\r"
      "Fixed at 0."},
-    {0x04, Field(6, 6), 0, "Parity Error Response",
-     "0 Parity errors ignored\r"
-     "1 Parity errors reported"},
+    {0x04, Field(6, 6), 0, "Parity Error Response", PARITY_ERROR_RESPONSE},
     {0x04, Fixed(5, 5), 0, "VGA Palette Snoop",
      "0 Palette writes treated like other accesses\r"
      "1 Palette writes snooped\r"
@@ -140,12 +113,12 @@ const RegisterField fields_m1531[] = {
      "0 Not capable of fast back-to-back transactions as a target\r"
      "1 Capable of fast back-to-back transactions as a target\r"
      "Read only."},
-    {0x06, Fixed(6, 6), 0, "Reserved", RESERVED_ZERO},
+    {0x06, Fixed(6, 6), 0, "Reserved", RESERVED_READS_0},
     {0x06, Fixed(5, 5), 0, "66MHz PCI Capable",
      "0 33 MHz PCI bus\r"
      "1 66 MHz capable\r"
      "Read only."},
-    {0x06, Fixed(3, 0), 0, "Reserved", RESERVED_ZERO},
+    {0x06, Fixed(3, 0), 0, "Reserved", RESERVED_READS_0},
 
     // Identification, class and header.
     {0x08, Fixed(7, 0), 0xB0, "Chip Revision Code",
@@ -191,9 +164,7 @@ const RegisterField fields_m1531[] = {
     {0x40, Field(0, 0), 0, "HitMiss Check Point", TAG_CHECK_POINT},
 
     // 41h: L2 cache organisation.
-    {0x41, Field(7, 7), 0, "L2 Bank",
-     "Number of banks of L2 data SRAM.\r"
-     "Which value stands for one or two banks is not documented here."},
+    {0x41, Field(7, 7), 0, "L2 Bank", L2_BANKS},
     {0x41, Field(6, 6), 0, "L2 Cache Type",
      "Kind of SRAM fitted for the L2 cache (asynchronous or pipelined burst).\r"
      "The value of each kind is not documented here."},
@@ -201,27 +172,17 @@ const RegisterField fields_m1531[] = {
      "0 Normal operation\r"
      "1 Test mode: software reaches the internal MESI state bits"},
     {0x41, Field(3, 3), 0, "Reserved", "Reserved; reads 1."},
-    {0x41, Field(2, 1), 0, "L2 Cache Size",
-     "Amount of SRAM fitted for the L2 cache.\r"
-     "The size that each value selects is not documented here."},
-    {0x41, Field(0, 0), 0, "Reserved", RESERVED_ZERO},
+    {0x41, Field(2, 1), 0, "L2 Cache Size", L2_CACHE_SIZE},
+    {0x41, Field(0, 0), 0, "Reserved", RESERVED_READS_0},
 
     // 42h: L2 cache control.
     {0x42, Field(7, 7), 0, "L2 Tag Outpt Delay",
      "Delays the output of the L2 tag SRAM for slower parts.\r"
      "The delay of each value is not documented here."},
-    {0x42, Field(6, 6), 0, "L2 Cache Fill on non-burst CPU Read",
-     "0 Disable: single reads do not allocate an L2 line\r"
-     "1 Enable: single reads also fill the L2 line"},
-    {0x42, Field(5, 5), 0, "A0000-BFFFF Cacheable",
-     "0 Not cacheable\r"
-     "1 Cacheable"},
-    {0x42, Field(4, 4), 0, "L2 Dirty Bit Settng",
-     "Selects how the L2 dirty bit is kept.\r"
-     "The meaning of each value is not documented here."},
-    {0x42, Field(2, 2), 0, "Force L2 Cache Miss or Invalid",
-     "0 Normal operation\r"
-     "1 Every L2 lookup misses (used to invalidate the tags)"},
+    {0x42, Field(6, 6), 0, "L2 Cache Fill on non-burst CPU Read", L2_FILL_ON_SINGLE_READ},
+    {0x42, Field(5, 5), 0, "A0000-BFFFF Cacheable", A0000_BFFFF_CACHEABLE},
+    {0x42, Field(4, 4), 0, "L2 Dirty Bit Settng", L2_DIRTY_BIT},
+    {0x42, Field(2, 2), 0, "Force L2 Cache Miss or Invalid", FORCE_L2_MISS},
     {0x42, Field(1, 1), 0, "L2 Cache ON/OFF", ON_OFF},
 
     // 43h: row widths, read around write and the CPU's own cache; the row
@@ -235,17 +196,11 @@ const RegisterField fields_m1531[] = {
     {0x43, Field(1, 1), 0, "DRAM Read around Write",
      "0 Disable\r"
      "1 Enable: reads may go ahead of buffered writes"},
-    {0x43, Field(0, 0), 0, "L1 Cache ON/OFF",
-     "0 CPU L1 cache off\r"
-     "1 CPU L1 cache on"},
+    {0x43, Field(0, 0), 0, "L1 Cache ON/OFF", L1_CACHE_ON_OFF},
 
     // 44h: EDO detection and fast page / EDO timing.
-    {0x44, Field(7, 6), 0, "EDO Detection Timer",
-     "Timer used while the BIOS tells EDO from fast page mode DRAM.\r"
-     "Its units are not documented here."},
-    {0x44, Field(5, 5), 0, "EDO Detection Mode",
-     "0 Normal operation\r"
-     "1 EDO detection (BIOS memory sizing only)"},
+    {0x44, Field(7, 6), 0, "EDO Detection Timer", EDO_DETECTION_TIMER},
+    {0x44, Field(5, 5), 0, "EDO Detection Mode", EDO_DETECTION_MODE},
     {0x44, Field(4, 4), 0, "EDO Read Burst Timing", TIMING_UNKNOWN},
     {0x44, Field(3, 3), 0, "RAS to CAS Delay", TIMING_UNKNOWN},
     {0x44, Field(2, 2), 0, "RAS Precharge & Refresh RAS Assertion", TIMING_UNKNOWN},
@@ -253,10 +208,8 @@ const RegisterField fields_m1531[] = {
     {0x44, Field(0, 0), 0, "EDO/FPM Write Burst Timing", TIMING_UNKNOWN},
 
     // 45h: paging and refresh.
-    {0x45, Field(7, 7), 0, "Enhanced DRAM Paging",
-     "0 Disable\r"
-     "1 Enable: DRAM pages stay open between accesses"},
-    {0x45, Field(6, 6), 0, "DRAM Mank Miss Detection", ENABLE},
+    {0x45, Field(7, 7), 0, "Enhanced DRAM Paging", ENHANCED_PAGING},
+    {0x45, Field(6, 6), 0, "DRAM Mank Miss Detection", DISABLE_ENABLE},
     {0x45, Field(5, 5), 0, "Read Speculative Leadoff",
      "0 Disable\r"
      "1 Enable: DRAM reads start before the cycle is fully decoded"},
@@ -266,31 +219,24 @@ const RegisterField fields_m1531[] = {
     {0x45, Field(3, 3), 0, "CPU/PCI Master to DRAM Mode",
      "Selects how CPU and PCI master cycles share the DRAM controller.\r"
      "The meaning of each value is not documented here."},
-    {0x45, Field(2, 0), 0, "Refresh Cycle Time",
-     "Interval between DRAM refresh cycles.\r"
-     "The interval of each value is not documented here."},
+    {0x45, Field(2, 0), 0, "Refresh Cycle Time", REFRESH_INTERVAL},
 
     // 46h: page idle timer, write-back and pipelining.
     {0x46, Field(7, 6), 0, "Page Idle Timer (RASJ deassert)",
      "Idle clocks after which an open DRAM page is closed (RAS# deasserted).\r"
      "The count of each value is not documented here."},
-    {0x46, Field(5, 5), 0, "Dynamic Write-Back for Burst Write", ENABLE},
-    {0x46, Field(4, 4), 0, "Dynamic Write-Back for Single Write", ENABLE},
-    {0x46, Field(3, 3), 0, "Fast DRAM Line Fill in L2 Write Back", ENABLE},
-    {0x46, Field(2, 2), 0, "DRAM Pipeline", ENABLE},
-    {0x46, Field(1, 1), 0, "L2 Pipeline", ENABLE},
+    {0x46, Field(5, 5), 0, "Dynamic Write-Back for Burst Write", DISABLE_ENABLE},
+    {0x46, Field(4, 4), 0, "Dynamic Write-Back for Single Write", DISABLE_ENABLE},
+    {0x46, Field(3, 3), 0, "Fast DRAM Line Fill in L2 Write Back", DISABLE_ENABLE},
+    {0x46, Field(2, 2), 0, "DRAM Pipeline", DISABLE_ENABLE},
+    {0x46, Field(1, 1), 0, "L2 Pipeline", DISABLE_ENABLE},
     {0x46, Field(0, 0), 0, "Flush DRAM Buffer in CPU Bus Idle",
      "0 Disable\r"
      "1 Enable: the DRAM write buffer is emptied while the CPU bus is idle"},
 
     // 47h: Cyrix and AMD burst support, memory holes.
-    {0x47, Field(7, 7), 0, "M1/M2 1+4 Burst and K6 Write Allocate",
-     "0 Disable\r"
-     "1 Enable\r"
-     "For Cyrix 6x86 and 6x86MX processors and the AMD K6."},
-    {0x47, Field(6, 6), 0, "M1/M2 LinearBurst",
-     "0 Intel (interleaved) burst order\r"
-     "1 Linear burst order of the Cyrix 6x86 and 6x86MX"},
+    {0x47, Field(7, 7), 0, "M1/M2 1+4 Burst and K6 Write Allocate", CYRIX_BURST_K6_ALLOCATE},
+    {0x47, Field(6, 6), 0, "M1/M2 LinearBurst", CYRIX_LINEAR_BURST},
     {0x47, Field(5, 5), 0, "14M-15M Memory", MEMORY_HOLE},
     {0x47, Field(4, 4), 0, "15M-16M Memory", MEMORY_HOLE},
     {0x47, Field(3, 3), 0, "A0000-BFFFF Memory",
@@ -305,35 +251,28 @@ const RegisterField fields_m1531[] = {
     {0x52, Fixed(2, 1), 0, "CPU Bus Frequency",
      "Set by strap pins at reset.\r"
      "The frequency of each value is not documented here."},
-    {0x52, Field(0, 0), 0, "PCI/CPU Concurrency #1", ENABLE},
+    {0x52, Field(0, 0), 0, "PCI/CPU Concurrency #1", DISABLE_ENABLE},
 
     // 58h: concurrency and passive release.
-    {0x58, Field(3, 3), 0, "PCI/CPU Concurrency #2", ENABLE},
+    {0x58, Field(3, 3), 0, "PCI/CPU Concurrency #2", DISABLE_ENABLE},
     {0x58, Field(2, 2), 0, "CPU Access PCI During Passive Release",
      "0 Disable\r"
      "1 Enable: the CPU may use PCI while an ISA master holds the bus in passive release"},
-    {0x58, Field(1, 1), 0, "PCI Passive Release", ENABLE},
+    {0x58, Field(1, 1), 0, "PCI Passive Release", DISABLE_ENABLE},
 
     // 5Ch-5Dh: SDRAM.
-    {0x5C, Field(7, 5), 0, "SDRAM Operation Mode",
-     "Command the controller issues to SDRAM while the BIOS initialises it (normal, NOP, "
-     "precharge all, mode register set, refresh).\r"
-     "The value of each command is not documented here."},
-    {0x5C, Field(4, 4), 0, "SDRAM CAS Latency",
-     "Selects a CAS latency of 2 or 3 clocks.\r"
-     "Which value selects which is not documented here."},
-    {0x5C, Field(3, 3), 0, "SDRAM RAS to Rrad/Write Delay",
-     "Clocks from the row activate command to a read or write.\r"
-     "The count of each value is not documented here."},
+    {0x5C, Field(7, 5), 0, "SDRAM Operation Mode", SDRAM_OPERATION_MODE},
+    {0x5C, Field(4, 4), 0, "SDRAM CAS Latency", SDRAM_CAS_LATENCY},
+    {0x5C, Field(3, 3), 0, "SDRAM RAS to Rrad/Write Delay", SDRAM_RAS_TO_READ_WRITE},
     {0x5C, Field(2, 1), 0, "SDRAM RAS Related Timings",
      "RAS# active and precharge times of SDRAM.\r"
      "The clock counts of each value are not documented here."},
     {0x5C, Field(0, 0), 0, "8 Row DRAM Support",
      "0 Disable: six rows\r"
      "1 Enable: eight rows"},
-    {0x5D, Field(6, 6), 0, "SDRAM Speculative Read", ENABLE},
-    {0x5D, Field(4, 4), 0, "SDRAM Internal Page Hit Detecton", ENABLE},
-    {0x5D, Field(1, 1), 0, "Fifth PCI Master Support", ENABLE},
+    {0x5D, Field(6, 6), 0, "SDRAM Speculative Read", DISABLE_ENABLE},
+    {0x5D, Field(4, 4), 0, "SDRAM Internal Page Hit Detecton", DISABLE_ENABLE},
+    {0x5D, Field(1, 1), 0, "Fifth PCI Master Support", DISABLE_ENABLE},
     {0x5D, Field(0, 0), 0, "JEDEC \"2n rule\" Respect",
      "0 Rule not kept\r"
      "1 Commands keep to the JEDEC 2n rule"},
@@ -342,12 +281,10 @@ const RegisterField fields_m1531[] = {
     {0x83, Field(4, 4), 0, "SDRAM Command Drive Period",
      "Length of time the SDRAM command lines are driven.\r"
      "The clocks of each value are not documented here."},
-    {0x74, Field(5, 5), 0, "SDRAM Speculative Read", ENABLE},
-    {0x74, Field(3, 3), 0, "Fast L2 Write Back", ENABLE},
-    {0x74, Field(1, 1), 0, "PCI to DRAM Specilative Read", ENABLE},
-    {0x74, Field(0, 0), 0, "Refresh Queue",
-     "0 Disable\r"
-     "1 Enable: refresh requests wait for an idle DRAM bus"},
+    {0x74, Field(5, 5), 0, "SDRAM Speculative Read", DISABLE_ENABLE},
+    {0x74, Field(3, 3), 0, "Fast L2 Write Back", DISABLE_ENABLE},
+    {0x74, Field(1, 1), 0, "PCI to DRAM Specilative Read", DISABLE_ENABLE},
+    {0x74, Field(0, 0), 0, "Refresh Queue", REFRESH_QUEUE},
     {0x80, Field(2, 2), 0, "RASJ Assertion Point in Row Miss Cycle",
      "Clock at which RAS# is asserted after a row miss.\r"
      "The timing of each value is not documented here."},

@@ -6,27 +6,12 @@
 // Where the meaning of a setting could not be confirmed, the description says
 // so in a note instead of offering choices that might mislead a user about to
 // change the register.
+#include "pci/tables/ali_descriptions.h"
+#include "pci/tables/field_bits.h"
 #include "pci/tables/tables.h"
 
 namespace {
 
-// An ordinary field from bit `high` down to bit `low`.
-constexpr uint32_t Field(unsigned high, unsigned low) {
-  return 0xC0 | (((high - low + 1) % 8) << 3) | low;
-}
-
-const char ENABLE[] = "0 Disable\r1 Enable";
-const char ON_OFF[] = "0 Off\r1 On";
-
-const char TIMING_UNKNOWN[] =
-    "DRAM timing selection.\r"
-    "The clock counts that each value selects are not documented here.";
-const char SNOOP_CHECK_POINT[] =
-    "Selects the clock at which the bridge samples HITM# after a snoop of the CPU's L1 cache.\r"
-    "The timing of each value is not documented here.";
-const char TAG_CHECK_POINT[] =
-    "Selects the clock at which the bridge takes the L2 tag hit/miss result.\r"
-    "The timing of each value is not documented here.";
 const char LATENCY_UNKNOWN[] =
     "Arbitration latency granted to this requester of the DRAM controller.\r"
     "The clocks of each value are not documented here.";
@@ -49,31 +34,21 @@ const RegisterField fields_m1541[] = {
      "0 On-chip MESI state bits in use\r"
      "1 On-chip MESI state bits disabled"},
     {0x40, Field(4, 4), 0, "Cyrix M1/M2 1+4 Burst Support & K6 Write Allocate",
-     "0 Disable\r"
-     "1 Enable\r"
-     "For Cyrix 6x86 and 6x86MX processors and the AMD K6."},
-    {0x40, Field(3, 3), 0, "Cyrix M1/M2 Linear Burst Support",
-     "0 Intel (interleaved) burst order\r"
-     "1 Linear burst order of the Cyrix 6x86 and 6x86MX"},
+     CYRIX_BURST_K6_ALLOCATE},
+    {0x40, Field(3, 3), 0, "Cyrix M1/M2 Linear Burst Support", CYRIX_LINEAR_BURST},
     {0x40, Field(2, 2), 0, "L1 snoop HITMJ Check Point", SNOOP_CHECK_POINT},
     {0x40, Field(1, 1), 0, "L2 Hit/Miss Check Point", TAG_CHECK_POINT},
-    {0x40, Field(0, 0), 0, "L1 Cache On/Off",
-     "0 CPU L1 cache off\r"
-     "1 CPU L1 cache on"},
+    {0x40, Field(0, 0), 0, "L1 Cache On/Off", L1_CACHE_ON_OFF},
 
     // 41h: L2 cache organisation.
     {0x41, Field(6, 6), 0, "CPU Read Command Mode",
      "Selects how CPU read cycles are passed to the DRAM controller.\r"
      "The meaning of each value is not documented here."},
-    {0x41, Field(5, 5), 0, "L2 Cache Bank Select",
-     "Number of banks of L2 data SRAM.\r"
-     "Which value stands for one or two banks is not documented here."},
+    {0x41, Field(5, 5), 0, "L2 Cache Bank Select", L2_BANKS},
     {0x41, Field(4, 4), 0, "L2 Cache Type",
      "Kind of SRAM fitted for the L2 cache.\r"
      "The value of each kind is not documented here."},
-    {0x41, Field(3, 2), 0, "L2 Cache Size",
-     "Amount of SRAM fitted for the L2 cache.\r"
-     "The size that each value selects is not documented here."},
+    {0x41, Field(3, 2), 0, "L2 Cache Size", L2_CACHE_SIZE},
     {0x41, Field(1, 1), 0, "Tag[9-8] Configuration",
      "Use of tag bits 9 and 8, which set how much memory the L2 cache can serve.\r"
      "The meaning of each value is not documented here."},
@@ -85,28 +60,20 @@ const RegisterField fields_m1541[] = {
     {0x42, Field(7, 7), 0, "L2 Tag Outpt Delay",
      "Delays the output of the L2 tag for slower parts.\r"
      "The delay of each value is not documented here."},
-    {0x42, Field(6, 6), 0, "L2 Cache Fill on non-burst CPU Read",
-     "0 Disable: single reads do not allocate an L2 line\r"
-     "1 Enable: single reads also fill the L2 line"},
-    {0x42, Field(5, 5), 0, "A0000-BFFFF Cacheable",
-     "0 Not cacheable\r"
-     "1 Cacheable"},
-    {0x42, Field(4, 4), 0, "L2 Dirty Bit Settng",
-     "Selects how the L2 dirty bit is kept.\r"
-     "The meaning of each value is not documented here."},
+    {0x42, Field(6, 6), 0, "L2 Cache Fill on non-burst CPU Read", L2_FILL_ON_SINGLE_READ},
+    {0x42, Field(5, 5), 0, "A0000-BFFFF Cacheable", A0000_BFFFF_CACHEABLE},
+    {0x42, Field(4, 4), 0, "L2 Dirty Bit Settng", L2_DIRTY_BIT},
     {0x42, Field(3, 3), 0, "L2 frce Cache Hit",
      "0 Normal operation\r"
      "1 Every L2 lookup hits (test use only)"},
-    {0x42, Field(2, 2), 0, "Force L2 Cache Miss or Invalid",
-     "0 Normal operation\r"
-     "1 Every L2 lookup misses (used to invalidate the tags)"},
+    {0x42, Field(2, 2), 0, "Force L2 Cache Miss or Invalid", FORCE_L2_MISS},
     {0x42, Field(1, 1), 0, "L2 Cache ON/OFF", ON_OFF},
 
     // 43h: snoop and pipeline control.
     {0x43, Field(7, 7), 0, "Force Snoop INV",
      "0 Disable\r"
      "1 Enable: every snoop invalidates the CPU's line"},
-    {0x43, Field(6, 6), 0, "Dynamic Write Back", ENABLE},
+    {0x43, Field(6, 6), 0, "Dynamic Write Back", DISABLE_ENABLE},
     {0x43, Field(5, 0), 0, "Pipeline function (NAJ Timing) Control",
      "Controls when NA# (next address) is given to the CPU for pipelined bus cycles.\r"
      "The timing of each value is not documented here."},
@@ -121,56 +88,43 @@ const RegisterField fields_m1541[] = {
     {0x45, Field(3, 3), 0, "EDO/FPM Command to Command Interval", TIMING_UNKNOWN},
     {0x45, Field(2, 2), 0, "EDO/FPM CAS Precharge Time", TIMING_UNKNOWN},
     {0x45, Field(1, 0), 0, "EDO/FPM RAS Precharge Time", TIMING_UNKNOWN},
-    {0x46, Field(7, 7), 0, "EDO/FPM Fast Back-to-back", ENABLE},
-    {0x46, Field(6, 6), 0, "EDO Detect Mode (for BIOS init)",
-     "0 Normal operation\r"
-     "1 EDO detection (BIOS memory sizing only)"},
-    {0x46, Field(5, 4), 0, "EDO Detection Timer (for BIOS init)",
-     "Timer used while the BIOS tells EDO from fast page mode DRAM.\r"
-     "Its units are not documented here."},
+    {0x46, Field(7, 7), 0, "EDO/FPM Fast Back-to-back", DISABLE_ENABLE},
+    {0x46, Field(6, 6), 0, "EDO Detect Mode (for BIOS init)", EDO_DETECTION_MODE},
+    {0x46, Field(5, 4), 0, "EDO Detection Timer (for BIOS init)", EDO_DETECTION_TIMER},
     {0x47, Field(2, 2), 0, "EDO/FPM Insert 1 wait on Bank Miss", ONE_WAIT},
-    {0x47, Field(1, 1), 0, "EDO/FPM Enhanced Page Mode",
-     "0 Disable\r"
-     "1 Enable: DRAM pages stay open between accesses"},
+    {0x47, Field(1, 1), 0, "EDO/FPM Enhanced Page Mode", ENHANCED_PAGING},
     {0x47, Field(0, 0), 0, "EDO Detection Timer (for BIOS init)",
      "Further bit of the EDO detection timer used during BIOS memory sizing.\r"
      "Its units are not documented here."},
 
     // 48h-49h: SDRAM.
-    {0x48, Field(7, 5), 0, "SDRAM Operation Mode",
-     "Command the controller issues to SDRAM while the BIOS initialises it (normal, NOP, "
-     "precharge all, mode register set, refresh).\r"
-     "The value of each command is not documented here."},
-    {0x48, Field(4, 4), 0, "SDRAM CAS Latency",
-     "Selects a CAS latency of 2 or 3 clocks.\r"
-     "Which value selects which is not documented here."},
-    {0x48, Field(3, 2), 0, "SDRAM RASJ Latency",
-     "Clocks from the row activate command to a read or write.\r"
-     "The count of each value is not documented here."},
+    {0x48, Field(7, 5), 0, "SDRAM Operation Mode", SDRAM_OPERATION_MODE},
+    {0x48, Field(4, 4), 0, "SDRAM CAS Latency", SDRAM_CAS_LATENCY},
+    {0x48, Field(3, 2), 0, "SDRAM RASJ Latency", SDRAM_RAS_TO_READ_WRITE},
     {0x48, Field(1, 0), 0, "SDRAM RASJ cycle time & RASJ low pulse duration",
      "Row cycle time and RAS# active time of SDRAM.\r"
      "The clock counts of each value are not documented here."},
     {0x49, Field(7, 7), 0, "SDRAM JEDEC \"2n rule\" restricted",
      "0 Not restricted\r"
      "1 Commands keep to the JEDEC 2n rule"},
-    {0x49, Field(6, 6), 0, "SDRAM REFRESH cycle precharges all internal banks", ENABLE},
+    {0x49, Field(6, 6), 0, "SDRAM REFRESH cycle precharges all internal banks", DISABLE_ENABLE},
     {0x49, Field(5, 5), 0, "SDRAM Precharge ALL command inserts 1 wait", ONE_WAIT},
     {0x49, Field(4, 4), 0, "SDRAM Command inserts 1 wait", ONE_WAIT},
     {0x49, Field(3, 3), 0, "SDRAM Enhanced Page Mode",
      "0 Disable\r"
      "1 Enable: SDRAM pages stay open between accesses"},
-    {0x49, Field(2, 2), 0, "SDRAM Bank Miss Detection", ENABLE},
-    {0x49, Field(1, 1), 0, "SDRAM Internal Page Hit Detection", ENABLE},
+    {0x49, Field(2, 2), 0, "SDRAM Bank Miss Detection", DISABLE_ENABLE},
+    {0x49, Field(1, 1), 0, "SDRAM Internal Page Hit Detection", DISABLE_ENABLE},
 
     // 4Ah-4Fh: DRAM write buffer and arbitration.
     {0x4A, Field(7, 6), 0, "DRAM Write Buffer Threshold",
      "Fill level of the DRAM write buffer at which it is written out.\r"
      "The level of each value is not documented here."},
-    {0x4A, Field(5, 5), 0, "DRAM Write Buffer Threshold Detect", ENABLE},
+    {0x4A, Field(5, 5), 0, "DRAM Write Buffer Threshold Detect", DISABLE_ENABLE},
     {0x4A, Field(3, 3), 0, "Support two DIMMs only",
      "0 Disable\r"
      "1 Enable: the board has two DIMM sockets"},
-    {0x4B, Field(7, 7), 0, "DRAM Sequencing parking Support", ENABLE},
+    {0x4B, Field(7, 7), 0, "DRAM Sequencing parking Support", DISABLE_ENABLE},
     {0x4B, Field(5, 4), 0, "DRAM Arbitration Mode",
      "Selects how the CPU, PCI, AGP and write buffer requests take turns at the DRAM "
      "controller.\r"
@@ -191,7 +145,7 @@ const RegisterField fields_m1541[] = {
     {0x53, Field(3, 1), 0, "DRAM Posted Write Buffer idle flush timer",
      "Idle time after which the posted write buffer is flushed.\r"
      "The time of each value is not documented here."},
-    {0x53, Field(0, 0), 0, "DRAM Posted Write Buffer idle flush", ENABLE},
+    {0x53, Field(0, 0), 0, "DRAM Posted Write Buffer idle flush", DISABLE_ENABLE},
 
     // 5Dh-5Fh: clock gating and refresh.
     {0x5D, Field(1, 0), 0, "DRAM Controller Gated Clock Timer",
@@ -200,16 +154,12 @@ const RegisterField fields_m1541[] = {
     {0x5E, Field(7, 7), 0, "EDO/FPM Refresh Mode",
      "Selects the refresh method for fast page and EDO DRAM.\r"
      "The method of each value is not documented here."},
-    {0x5E, Field(6, 6), 0, "DRAM Self Refresh Mode", ENABLE},
+    {0x5E, Field(6, 6), 0, "DRAM Self Refresh Mode", DISABLE_ENABLE},
     {0x5E, Field(5, 4), 0, "Power Saving Mode DRAM Refresh Rate",
      "Refresh rate while the system is in a power saving state.\r"
      "The rate of each value is not documented here."},
-    {0x5E, Field(3, 3), 0, "DRAM Refresh Queue",
-     "0 Disable\r"
-     "1 Enable: refresh requests wait for an idle DRAM bus"},
-    {0x5E, Field(2, 0), 0, "DRAM Refresh Interval",
-     "Interval between DRAM refresh cycles.\r"
-     "The interval of each value is not documented here."},
+    {0x5E, Field(3, 3), 0, "DRAM Refresh Queue", REFRESH_QUEUE},
+    {0x5E, Field(2, 0), 0, "DRAM Refresh Interval", REFRESH_INTERVAL},
     {0x5F, Field(5, 4), 0, "Enhanced Page Mode Counter",
      "Clocks an open DRAM page is kept while idle in enhanced page mode.\r"
      "The count of each value is not documented here."},
@@ -224,8 +174,8 @@ const RegisterField fields_m1541[] = {
     {0x72, Field(1, 1), 0, "100MHz SDRAM add row delay 1T",
      "0 No delay\r"
      "1 One more clock after the row activate command"},
-    {0x73, Field(2, 2), 0, "MD Input Data Path Pipeline Function", ENABLE},
-    {0x73, Field(1, 1), 0, "100MHz SDRAM Command Output Pipeline Function", ENABLE},
+    {0x73, Field(2, 2), 0, "MD Input Data Path Pipeline Function", DISABLE_ENABLE},
+    {0x73, Field(1, 1), 0, "100MHz SDRAM Command Output Pipeline Function", DISABLE_ENABLE},
     {0x73, Field(1, 1), 0, "75-100MHz MD Output Pipe",
      "0 Disable\r"
      "1 Enable\r"

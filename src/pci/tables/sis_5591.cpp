@@ -1,15 +1,12 @@
 // Register fields of the SiS 5591 host bridge (Pentium PCI/AGP).  The table
 // has no rows for the PCI configuration header.
+#include "pci/tables/descriptions_common.h"
+#include "pci/tables/field_bits.h"
+#include "pci/tables/sis_descriptions.h"
 #include "pci/tables/tables.h"
 
 namespace {
 
-// bit_spec of an ordinary field.
-constexpr uint32_t Field(unsigned high, unsigned low) {
-  return 0xC0u | (((high - low + 1) % 8) << 3) | low;
-}
-
-constexpr char ENABLE[] = "0 Disabled\r1 Enabled";
 constexpr char PAGE_MISS[] =
     "0 The DRAM page may stay open\r1 The page is closed: the next access misses";
 constexpr char BANK_STATUS[] =
@@ -27,31 +24,20 @@ constexpr char BANK_CHIPS[] =
 
 const RegisterField fields_sis5591[] = {
     // Host interface control.
-    {0x50, Field(7, 7), 0, "Pipeline Address Mode (NA# enable)",
-     "0 Disabled: NA# is never asserted\r"
-     "1 Enabled: NA# lets the CPU drive the next address early\r"
-     "Used with pipelined burst SRAM."},
-    {0x50, Field(6, 6), 0, "Not assert NA# on Single Write",
-     "0 NA# asserted on single write cycles as well\r1 NA# not asserted on single write cycles"},
-    {0x50, Field(5, 5), 0, "PBSRAM Back to Back Timing",
-     "Burst timing of back-to-back pipelined burst SRAM cycles (3-1-1-1-1-1-1-1 at best).\r"
-     "The codes of the two settings are not documented here."},
-    {0x50, Field(4, 4), 0, "Fast NA# Assert",
-     "0 Disabled: NA# at its normal point\r1 Enabled: NA# asserted earlier"},
+    {0x50, Field(7, 7), 0, "Pipeline Address Mode (NA# enable)", PIPELINE_ADDRESS_MODE},
+    {0x50, Field(6, 6), 0, "Not assert NA# on Single Write", NO_NA_ON_SINGLE_WRITE},
+    {0x50, Field(5, 5), 0, "PBSRAM Back to Back Timing", PBSRAM_BACK_TO_BACK_TIMING},
+    {0x50, Field(4, 4), 0, "Fast NA# Assert", FAST_NA_ASSERT},
 
     // L2 cache control.
-    {0x51, Field(7, 7), 0, "L2 Cache Exists", "0 No L2 cache\r1 L2 cache installed"},
-    {0x51, Field(6, 6), 0, "L2 Cache Enable", ENABLE},
+    {0x51, Field(7, 7), 0, "L2 Cache Exists", L2_CACHE_EXISTS},
+    {0x51, Field(6, 6), 0, "L2 Cache Enable", DISABLED_ENABLED},
     {0x51, Field(5, 4), 0, "L2 Cache Size",
      "Size of the L2 cache, from 256 KB up.\rThe codes are not documented here."},
-    {0x51, Field(3, 3), 0, "L2 Cache WB/WT", "0 Write-through\r1 Write-back"},
-    {0x51, Field(2, 2), 0, "Linear Burst",
-     "0 Interleaved burst order (Pentium)\r1 Linear burst order (Cyrix 6x86 in linear mode)"},
-    {0x51, Field(1, 1), 0, "L2 Cache Tag Size",
-     "Width of the tag RAM: 8 or 7 bits; with 7 bits half as much memory is cacheable.\r"
-     "The codes are not documented here."},
-    {0x51, Field(0, 0), 0, "L2 Cache Sizing Enable",
-     "0 Normal operation\r1 Sizing mode, used by the BIOS while it measures the cache"},
+    {0x51, Field(3, 3), 0, "L2 Cache WB/WT", L2_CACHE_WB_WT},
+    {0x51, Field(2, 2), 0, "Linear Burst", LINEAR_BURST},
+    {0x51, Field(1, 1), 0, "L2 Cache Tag Size", L2_CACHE_TAG_SIZE},
+    {0x51, Field(0, 0), 0, "L2 Cache Sizing Enable", L2_CACHE_SIZING_ENABLE},
 
     {0x52, Field(6, 6), 0, "Allocate L2 Entry for Single Read",
      "0 Single (non-burst) read misses leave the L2 cache alone\r"
@@ -62,24 +48,20 @@ const RegisterField fields_sis5591[] = {
      "0 Normal operation\r1 Test mode for the built-in tag and dirty RAM"},
 
     // DRAM control.
-    {0x54, Field(5, 5), 0, "Read FIFO Control",
-     "Controls the FIFO that carries DRAM read data to the CPU.\r"
-     "The two settings are not documented here."},
+    {0x54, Field(5, 5), 0, "Read FIFO Control", READ_FIFO_CONTROL},
     {0x54, Field(3, 3), 0, "ECC Support",
      "0 Disabled\r1 Enabled: single-bit errors are corrected, double-bit errors reported\r"
      "Needs 72-bit memory modules."},
     {0x54, Field(2, 2), 0, "Parity Check Support",
      "0 Disabled\r1 Enabled: DRAM parity errors are reported\rNeeds parity memory modules."},
 
-    {0x55, Field(7, 6), 0, "Paging Starting Point",
-     "Where the DRAM controller starts to keep pages open.\rThe codes are not documented here."},
+    {0x55, Field(7, 6), 0, "Paging Starting Point", PAGING_STARTING_POINT},
     {0x55, Field(3, 3), 0, "Force Page Miss after Write DRAM Cycle", PAGE_MISS},
     {0x55, Field(2, 2), 0, "Force Page Miss after Data Read DRAM Cycle", PAGE_MISS},
     {0x55, Field(1, 1), 0, "Force Page Miss after Code Read DRAM Cycle", PAGE_MISS},
     {0x55, Field(0, 0), 0, "Force Page Miss after Graphics Window Range Access", PAGE_MISS},
 
-    {0x56, Field(7, 6), 0, "Refresh RAS# Pulse Width",
-     "RAS# active time of refresh cycles, in CPU clocks.\rThe codes are not documented here."},
+    {0x56, Field(7, 6), 0, "Refresh RAS# Pulse Width", REFRESH_RAS_PULSE_WIDTH},
     {0x56, Field(5, 4), 0, "Refresh Queue Depth",
      "How many refresh requests may wait before refresh takes priority.\r"
      "The codes are not documented here."},
@@ -92,10 +74,8 @@ const RegisterField fields_sis5591[] = {
     {0x57, Field(6, 5), 0, "DRAW Read Command Timing",
      "Timing of the DRAM read command.\rThe codes are not documented here."},
 
-    {0x58, Field(7, 6), 0, "RAS Precharge Time for SDRAM & EDO/FPM",
-     "RAS# precharge time, in CPU clocks.\rThe codes are not documented here."},
-    {0x58, Field(5, 4), 0, "RAS to CAS Delay for SDRAM & EDO/FPM",
-     "Delay from RAS# to CAS#, in CPU clocks.\rThe codes are not documented here."},
+    {0x58, Field(7, 6), 0, "RAS Precharge Time for SDRAM & EDO/FPM", RAS_PRECHARGE_TIME},
+    {0x58, Field(5, 4), 0, "RAS to CAS Delay for SDRAM & EDO/FPM", RAS_TO_CAS_DELAY},
     {0x58, Field(3, 3), 0, "DRAW Read CAS# Pulse Width for EDO",
      "CAS# active time of EDO reads.\rThe two settings are not documented here."},
     {0x58, Field(2, 2), 0, "DRAW Read CAS# Pulse Width for FPM",
@@ -105,42 +85,31 @@ const RegisterField fields_sis5591[] = {
     {0x58, Field(0, 0), 0, "DRAW Write CAS# Pulse Width for FPM",
      "CAS# active time of fast page mode writes.\rThe two settings are not documented here."},
 
-    {0x59, Field(7, 6), 0, "CAS# Precharge Time for FPM",
-     "CAS# precharge time for fast page mode DRAM, in CPU clocks.\r"
-     "The codes are not documented here."},
-    {0x59, Field(5, 4), 0, "CAS# Precharge Time for EDO",
-     "CAS# precharge time for EDO DRAM, in CPU clocks.\rThe codes are not documented here."},
-    {0x59, Field(0, 0), 0, "EDO Test Mode (for BIOS init)",
-     "0 Normal operation\r1 EDO detection, used by the BIOS to tell EDO from FPM DRAM"},
+    {0x59, Field(7, 6), 0, "CAS# Precharge Time for FPM", CAS_PRECHARGE_FPM},
+    {0x59, Field(5, 4), 0, "CAS# Precharge Time for EDO", CAS_PRECHARGE_EDO},
+    {0x59, Field(0, 0), 0, "EDO Test Mode (for BIOS init)", EDO_TEST_MODE},
 
     {0x5A, Field(3, 3), 0, "RAMW# Assertion Timing when Read Cycle Followed by Write Cycle",
      "When RAMW# is asserted for a write that follows a read.\r"
      "The two settings are not documented here."},
-    {0x5A, Field(2, 0), 0, "MDLE Delay",
-     "Delay of the memory data latch enable that samples DRAM read data.\r"
-     "The steps are not documented here."},
+    {0x5A, Field(2, 0), 0, "MDLE Delay", MDLE_DELAY},
 
     // SDRAM control.
-    {0x5C, Field(7, 7), 0, "Issue SDRAM Precharge Command",
-     "0 Idle\r1 Issue a precharge-all command to the SDRAM\rUsed by the BIOS to initialise SDRAM."},
-    {0x5C, Field(6, 6), 0, "Issue SDRAM Mode Register Set Command",
-     "0 Idle\r1 Issue a mode register set command to the SDRAM\r"
-     "Used by the BIOS to initialise SDRAM."},
+    {0x5C, Field(7, 7), 0, "Issue SDRAM Precharge Command", SDRAM_PRECHARGE_COMMAND},
+    {0x5C, Field(6, 6), 0, "Issue SDRAM Mode Register Set Command", SDRAM_MODE_REGISTER_SET},
     {0x5C, Field(5, 5), 0, "Issue SDRAM Refresh Command",
      "0 Idle\r1 Issue a refresh command to the SDRAM"},
     {0x5C, Field(4, 4), 0, "SDRAM Initialization Mode Selection",
      "Selects how the SDRAM initialisation sequence is run.\r"
      "The two settings are not documented here."},
 
-    {0x5D, Field(7, 7), 0, "SDRAM Fast Read", ENABLE},
+    {0x5D, Field(7, 7), 0, "SDRAM Fast Read", DISABLED_ENABLED},
     {0x5D, Field(5, 5), 0, "SDRAM Back-to-Back Read Timing",
      "Timing of back-to-back SDRAM reads.\rThe two settings are not documented here."},
     {0x5D, Field(4, 4), 0, "SDRAM Write Retire Rate",
      "Rate at which buffered writes are retired to SDRAM.\r"
      "The two settings are not documented here."},
-    {0x5D, Field(3, 3), 0, "SDRAM CAS# Latency",
-     "CAS latency programmed into the SDRAM (2 or 3 clocks).\r"
-     "The codes are not documented here."},
+    {0x5D, Field(3, 3), 0, "SDRAM CAS# Latency", SDRAM_CAS_LATENCY},
     {0x5D, Field(2, 2), 0, "SDRAM Read Timing on Write After Read",
      "Timing of an SDRAM read that follows a write.\rThe two settings are not documented here."},
     {0x5D, Field(1, 1), 0, "SDRAM CS# Assertion Timing in Refresh Cycles",
@@ -149,7 +118,7 @@ const RegisterField fields_sis5591[] = {
 
     {0x5E, Field(7, 7), 0, "SDRAM SRAS#/SCAS#/RAMW# Timing",
      "Timing of the SDRAM command signals.\rThe two settings are not documented here."},
-    {0x5E, Field(6, 6), 0, "SDRAM Optimal RAS Precharge Time Control", ENABLE},
+    {0x5E, Field(6, 6), 0, "SDRAM Optimal RAS Precharge Time Control", DISABLED_ENABLED},
     {0x5E, Field(5, 5), 0, "SDRAM Precharge Command Timing Control",
      "Timing of the SDRAM precharge command.\rThe two settings are not documented here."},
 
