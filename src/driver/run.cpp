@@ -1,4 +1,6 @@
 // The run order: one straight pass from the banner to the closing key wait.
+#include <csignal>
+
 #include "console/console.h"
 #include "cpu/cpu.h"
 #include "cpu/cpu_info.h"
@@ -48,6 +50,13 @@ void PrintReportSections() {
 }  // namespace
 
 int RunMainSequence(int argc, char* argv[]) {
+#ifdef SIGPIPE
+  // A reader that goes away early (korvalt | head) makes later writes fail,
+  // and failed writes are ignored like any other: the run must still reach
+  // the end and put the Cyrix configuration back.
+  signal(SIGPIPE, SIG_IGN);
+#endif
+
   // 1. Banner, before the arguments are read.
   PagedPrint("\n--- KORVALT  ver 0.14  by Telvaroq ---\n");
 

@@ -46,6 +46,9 @@ double MeasureClockByTsc() {
     StopStopwatch();
   }
   if (stopwatch.start == stopwatch.end) {
+    // The process ends here, inside the caller's interrupts-off stretch; it
+    // must not leave the machine with interrupts disabled.
+    EnableInterrupts();
     FatalError(1, " Sorry, this CPU doesn't have RDMSR instruction.\n", "");
   }
   const uint32_t overhead = CycleElapsed();

@@ -15,10 +15,11 @@ constexpr int INC_GROUPS_PER_RUN = 64;
 constexpr int INC_LOOP_ATTEMPTS = 16;
 
 // Time-stamp-counter cycles over one real-time-clock second, in MHz, cross-
-// checked against the interval timer.  Ends the process with status 1 when
-// the counter does not advance.  When the real-time clock does not tick, the
-// rate comes from the timer; when neither runs, the result is 0.0.  Each such
-// case is said in one line on standard error.
+// checked against the interval timer.  Ends the process with status 1, with
+// interrupts enabled again, when the counter does not advance.  When the
+// real-time clock does not tick, the rate comes from the timer; when neither
+// runs, the result is 0.0.  Each such case is said in one line on standard
+// error.
 double MeasureClockByTsc();
 
 // Increments of INC EAX per microsecond, timed with the interval timer; 0.0

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "driver/options.h"
@@ -98,12 +100,24 @@ TEST_F(ScriptedPc, DisturbedInstructionLoopIsRepeatedButNotForever) {
   EXPECT_EQ(machine.square_wave_setups, INC_LOOP_ATTEMPTS);
 }
 
-TEST_F(ScriptedPc, CounterThatStandsStillEndsTheRun) {
+const ScriptedClocks* ending_machine = nullptr;
+void SayInterruptFlag() {
+  std::fputs(ending_machine->interrupts_on ? "[on]" : "[off]", stderr);
+}
+
+TEST_F(ScriptedPc, CounterThatStandsStillEndsTheRunWithInterruptsBackOn) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   Build(100.0);
   machine.cycles_per_counter_read = 0;
-  EXPECT_EXIT(MeasureClockByTsc(), ::testing::ExitedWithCode(1),
-              "^ Sorry, this CPU doesn't have RDMSR instruction\\.\n \n$");
+  ending_machine = &machine;
+  EXPECT_EXIT(
+      {
+        std::atexit(SayInterruptFlag);
+        DisableInterrupts();
+        MeasureClockByTsc();
+      },
+      ::testing::ExitedWithCode(1),
+      "^ Sorry, this CPU doesn't have RDMSR instruction\\.\n \n\\[on\\]$");
 }
 
 }  // namespace

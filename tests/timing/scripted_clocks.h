@@ -18,6 +18,7 @@ class ScriptedClocks : public Machine {
   std::vector<std::pair<uint64_t, uint64_t>> stalls;  // at counter value, jump by; in order
   uint64_t tsc = 1000, cycles_per_access = 1, cycles_per_counter_read = 0;
   long timer_readings = 0, rtc_reads = 0, inc_groups = 0, square_wave_setups = 0;
+  bool interrupts_on = true;
 
   uint8_t InByte(uint16_t port) override {
     Advance(cycles_per_access);
@@ -41,8 +42,8 @@ class ScriptedClocks : public Machine {
   CpuidRegs Cpuid(uint32_t) override { return CpuidRegs{0, 0, 0, 0}; }
   int IdFlagChangeable() override { return 0; }
   uint64_t ReadTimeStampCounter() override { return tsc += cycles_per_counter_read; }
-  void InterruptsOff() override {}
-  void InterruptsOn() override {}
+  void InterruptsOff() override { interrupts_on = false; }
+  void InterruptsOn() override { interrupts_on = true; }
   double FdivResidue(double) override { return 0.0; }
   void RunIncGroup(unsigned k) override {
     ++inc_groups;

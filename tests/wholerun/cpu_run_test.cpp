@@ -33,6 +33,20 @@ bool CyrixPortsTouched(const std::vector<PortAccess>& trace) {
   return false;
 }
 
+// The devices a trace reaches, in order, each stretch of accesses to one
+// device named once: "cyrix clock pci cyrix".
+std::string DeviceOrder(const std::vector<PortAccess>& trace) {
+  std::string order;
+  const char* last = "";
+  for (const PortAccess& access : trace) {
+    const char* device = access.port <= 0x23 ? "cyrix" : access.port <= 0x71 ? "clock" : "pci";
+    if (device != last)
+      order += std::string(order.empty() ? "" : " ") + device;
+    last = device;
+  }
+  return order;
+}
+
 TEST(CyrixRun, PreparedBeforeIdentificationAndPutBackAfterTheSections) {
   SimMachine sim(CyrixPc(nullptr));
   InProcessRun run = RunInProcess(sim, {"-b", "-nochipset", "-nomemory"});
@@ -46,6 +60,8 @@ TEST(CyrixRun, PreparedBeforeIdentificationAndPutBackAfterTheSections) {
   EXPECT_EQ(run.out.substr(run.out.size() - tail.size()), tail);
   EXPECT_EQ(sim.ccr3, 0x00);
   EXPECT_EQ(sim.ccr4, 0x00);
+  // Preparation, the clocks, the bridge's ids, and the restore last.
+  EXPECT_EQ(DeviceOrder(sim.trace), "cyrix clock pci cyrix");
 }
 
 TEST(CyrixRun, NoCpuLeavesTheConfigurationPortsAlone) {
@@ -70,6 +86,37 @@ TEST(CyrixRun, AbortedSetCommandStillRestoresCpuidThenTheMapping) {
   EXPECT_EQ(sim.trace[n - 2], (PortAccess{'o', 0x22, 0xC3}));
   EXPECT_EQ(sim.trace[n - 1], (PortAccess{'o', 0x23, 0x00}));
   EXPECT_EQ(sim.ccr4, 0x00);
+}
+
+TEST(CyrixRun, ReaderThatWentAwayDoesNotStopTheRestore) {
+  SimMachine sim(CyrixPc(nullptr));
+  UseMachine(&sim, false);
+  UseConsoleDescriptors(-1, -1);
+  ResetRunState();
+  // Standard output is a pipe nobody reads; the rejected spec's report on
+  // standard error pushes the report so far into it.
+  int ends[2];
+  ASSERT_EQ(pipe(ends), 0);
+  close(ends[0]);
+  fflush(stdout);
+  const int saved = dup(1);
+  dup2(ends[1], 1);
+  close(ends[1]);
+  testing::internal::CaptureStderr();
+  char name[] = "korvalt";
+  char batch[] = "-b";
+  char force[] = "-force";
+  char set[] = "-set53:9=1";
+  char* argv[] = {name, batch, force, set, nullptr};
+  const int status = RunMainSequence(4, argv);
+  fflush(stdout);
+  clearerr(stdout);
+  dup2(saved, 1);
+  close(saved);
+  EXPECT_NE(testing::internal::GetCapturedStderr(), "");
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(sim.ccr4, 0x00);
+  EXPECT_EQ(sim.ccr3, 0x00);
 }
 
 // A batch run with standard output joined to standard error, so that a death
