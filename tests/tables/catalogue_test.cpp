@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "table_checks.h"
+#include "tables/table_checks.h"
 
 namespace {
 
@@ -35,16 +35,6 @@ const CatalogueRow EXPECTED[] = {
 };
 constexpr size_t CATALOGUED = sizeof EXPECTED / sizeof EXPECTED[0];
 
-// The catalogue walk the host bridge detection makes: from the first row up
-// to the first row whose vendor is FFFFh.
-const ChipsetEntry* Find(uint16_t vendor, uint16_t device) {
-  for (const ChipsetEntry* e = chipset_catalogue; e->vendor_id != 0xFFFF; e++) {
-    if (e->vendor_id == vendor && e->device_id == device)
-      return e;
-  }
-  return nullptr;
-}
-
 TEST(Catalogue, FifteenRowsInOrderThenTheEndMark) {
   for (size_t i = 0; i < CATALOGUED; i++) {
     SCOPED_TRACE(EXPECTED[i].device_name);
@@ -55,7 +45,7 @@ TEST(Catalogue, FifteenRowsInOrderThenTheEndMark) {
     EXPECT_STREQ(e.device_name, EXPECTED[i].device_name);
     EXPECT_EQ(e.fields, EXPECTED[i].fields);
     EXPECT_NE(e.vendor_id, 0xFFFF);
-    EXPECT_EQ(Find(EXPECTED[i].vendor, EXPECTED[i].device), &e);
+    EXPECT_EQ(CatalogueEntry(EXPECTED[i].vendor, EXPECTED[i].device), &e);
   }
   const ChipsetEntry& end = chipset_catalogue[CATALOGUED];
   EXPECT_EQ(end.vendor_id, 0xFFFF);
@@ -85,9 +75,9 @@ TEST(Catalogue, SharedTablesAndDistinctIds) {
 
 TEST(Catalogue, SearchesStopAtTheEndMarks) {
   // Vendor FFFFh is what an empty bus reads; the end mark is met first.
-  EXPECT_EQ(Find(0xFFFF, 0xFFFF), nullptr);
-  EXPECT_EQ(Find(0xFFFF, 0x1250), nullptr);
-  EXPECT_EQ(Find(0x8086, 0x04A3), nullptr);  // the 430LX bridge is not catalogued
+  EXPECT_EQ(CatalogueEntry(0xFFFF, 0xFFFF), nullptr);
+  EXPECT_EQ(CatalogueEntry(0xFFFF, 0x1250), nullptr);
+  EXPECT_EQ(CatalogueEntry(0x8086, 0x04A3), nullptr);  // the 430LX bridge is not catalogued
 
   // A field table ends at the first row whose register byte is 0, whatever follows.
   const RegisterField table[] = {
