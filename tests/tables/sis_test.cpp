@@ -357,6 +357,14 @@ TEST(SisBoards, ReadLikeWorkingBoards) {
   EXPECT_EQ(Reading(s5597, fields_sis5597, "6x86 CPU Present"), "1 Cyrix 6x86 processor present");
   EXPECT_EQ(Reading(s5597, fields_sis5597, "R_PRCH:SDRAM Precharge Command"), "0 Idle");
   EXPECT_LE(ByteAt(s5597, 0x0D).value, 0x20) << "latency timer above 32 clocks";
+
+  // The boards that keep shadow control in 70h-76h run the video BIOS
+  // (C0000-C7FFF) and the system BIOS from shadow DRAM, and let it change.
+  for (const SimBridgeImage* image : {&s5571, &s5591, &s5597}) {
+    EXPECT_EQ(ByteAt(*image, 0x70).value, 0x88);
+    EXPECT_EQ(ByteAt(*image, 0x70).write_mask, 0xEE);
+    EXPECT_NE(ByteAt(*image, 0x76).value & 0x80, 0);
+  }
 }
 
 }  // namespace
