@@ -7,6 +7,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -82,6 +83,9 @@ bool EnterKeyMode(int fd) {
     return false;
   InstallRestore();
   saved_mode = mode;
+  // The handler may run as soon as mode_changed is set; the saved mode must
+  // be complete by then.
+  std::atomic_signal_fence(std::memory_order_seq_cst);
   mode.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
   mode.c_cc[VMIN] = 1;
   mode.c_cc[VTIME] = 0;

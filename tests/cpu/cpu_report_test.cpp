@@ -115,6 +115,20 @@ TEST(ProcessorSection, WithoutTimeStampCounterOneLoopClockLine) {
   EXPECT_NEAR(cpu_info.clock_mhz, 133.33, 0.13);
 }
 
+TEST(ProcessorSection, CounterClockAloneWhenTheLoopGivesNothing) {
+  // A stopped timer leaves the loop method without a figure; the counter's
+  // clock then stands on the single-line form.
+  SimMachineDesc desc = ProcessorMachine("GenuineIntel", 0x0543, 0x008001BF, 166.0);
+  desc.timer_dead = true;
+  SimMachine sim(desc);
+  testing::internal::CaptureStderr();
+  const std::string report = DetectAndReport(&sim);
+  testing::internal::GetCapturedStderr();
+  EXPECT_EQ(report.substr(43, 86),
+            "|----------------------------------------|\n"
+            "| CPU Frequency: 166.00[MHz]             |\n");
+}
+
 TEST(ProcessorSection, WithoutCpuidOnlyTheApologyAndNothingMeasured) {
   SimMachineDesc desc = ProcessorMachine("GenuineIntel", 0x0435, 0x1, 66.67);
   desc.cpu.has_cpuid = false;

@@ -98,6 +98,22 @@ TEST_F(ScriptedPc, DisturbedInstructionLoopIsRepeatedButNotForever) {
   EXPECT_EQ(err,
             "The INC EAX timing stayed inconsistent: the CPU clock is not measured by INC EAX.\n");
   EXPECT_EQ(machine.square_wave_setups, INC_LOOP_ATTEMPTS);
+
+  // Long and middle runs of the same length are kept: 64 readings 300 units
+  // apart in both, 100 apart in the short one, across several wraps.
+  machine.square_wave_setups = 0;
+  unsigned block = 0;
+  long count = 0;
+  machine.inc_group_cycles = [&block](unsigned k) {
+    block = k;
+    return 0ull;
+  };
+  machine.timer = [&](uint64_t) {
+    count -= block == 64 ? 100 : 300;
+    return static_cast<int>(count & 0xFFFF);
+  };
+  EXPECT_DOUBLE_EQ(Measure(MeasureClockByIncLoop), INCS_IN_DIFFERENCE * 2.38636 / (64 * 200));
+  EXPECT_EQ(machine.square_wave_setups, 1);
 }
 
 const ScriptedClocks* ending_machine = nullptr;
