@@ -48,7 +48,7 @@ void PutText(Sink* sink, const char* text, size_t length) {
     Put(sink, text[i]);
 }
 
-// --- one conversion specification -------------------------------------------
+// --- one conversion --------------------------------------------------------------
 
 struct Spec {
   bool left;      // '-'
@@ -512,7 +512,7 @@ int ReadNumber(const char** p) {
   return static_cast<int>(value);
 }
 
-// Reads one specification after its '%'; false when the format ends inside
+// Reads one conversion after its '%'; false when the format ends inside
 // it.
 bool ReadSpec(const char** p, Arguments* args, Spec* spec) {
   *spec = Spec{};

@@ -70,7 +70,7 @@ void WriteRegister(unsigned reg, uint8_t value) {
 }
 
 // Asks until the answer is one of the two choices.  When no person can
-// answer, the spec is not confirmed, so nothing is written.
+// answer, the set spec is not confirmed, so nothing is written.
 SetResult AskAbortOrIgnore() {
   if (!ConsoleIsInteractive())
     return SET_ABORT;
@@ -92,7 +92,7 @@ SetResult AskAbortOrIgnore() {
 }  // namespace
 
 SetResult ReportSetError(const char* spec, int position, const char* message, SetMode mode) {
-  // The spec goes out as plain text rather than through a format, so that a
+  // The set spec goes out as plain text rather than through a format, so that a
   // spec of any length is echoed whole.
   if (mode == SET_APPLY) {
     PagedPutString("command ignored: -set", stderr);

@@ -6,7 +6,7 @@
 //
 // Every spec is checked twice, as the driver does:
 //  - check pass, batch on: a rejection prints the message and a caret that
-//    stands under a character of the spec or just after its last one, and
+//    stands under a character of the set spec or just after its last one, and
 //    aborts; an acceptance prints nothing; either way no byte is written.
 //  - apply pass: a rejection is noted as ignored and writes nothing; an
 //    accepted spec reads the register, prints the old and new field lines and
@@ -62,7 +62,7 @@ int HexValue(char c) {
   return -1;
 }
 
-// Reads the spec as the help text describes it: XX=B..., XX:S=B..., or
+// Reads the set spec as the help text describes it: XX=B..., XX:S=B..., or
 // XX:S-E=B...  Past the end of the text every character reads as NUL.
 Reading ReadSpec(const std::string& spec) {
   Reading r;
@@ -261,7 +261,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           "an empty spec is not passed over in silence", shown);
   } else if (!reading.ok) {
     // The caret line: spaces, then "^" under the character where the error
-    // was found, which is inside the spec or just after it.
+    // was found, which is inside the set spec or just after it.
     size_t caret_line = check.err.rfind('\n');
     Check(caret_line != std::string::npos, "no caret line",
           [&] { return std::string(shown() + "\n" + check.err); });
@@ -269,7 +269,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Check(!caret.empty() && caret.back() == '^' && caret.find_first_not_of(' ') == caret.size() - 1,
           "malformed caret line",
           [&] { return std::string(shown() + "\n" + fuzz::Printable(check.err)); });
-    Check(caret.size() - 1 <= spec.size(), "caret beyond the end of the spec",
+    Check(caret.size() - 1 <= spec.size(), "caret beyond the end of the set spec",
           [&] { return std::string(shown() + "\n" + fuzz::Printable(check.err)); });
 
     std::string head = "Error in port value setting:\n";
@@ -313,7 +313,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       std::string expected = "Error in port value setting:\n" + std::string(NOT_REGISTERED) + "\n" +
                              spec + "\n" + std::string(spec.size(), ' ') + "^";
       Check(checked == SET_ABORT && check.err == expected,
-            "an unregistered span was not reported at the end of the spec",
+            "an unregistered span was not reported at the end of the set spec",
             [&] { return std::string(shown() + "\n" + fuzz::Printable(check.err)); });
     }
   }
