@@ -17,8 +17,8 @@
 
 #include <cerrno>
 
+#include "hw/device_models.h"
 #include "hw/loops_x86.h"
-#include "hw/native_devices.h"
 #include "hw/select.h"
 
 namespace {
@@ -56,10 +56,12 @@ void DirectOutDword(uint16_t port, uint32_t value) {
   asm volatile("outl %0, %w1" : : "a"(value), "Nd"(port));
 }
 
-int64_t MonotonicNanoseconds() {
+// The timer's input clocks counted on the monotonic clock.
+uint64_t TimerInputClocksNow() {
   timespec now;
   clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+  return static_cast<uint64_t>(now.tv_sec) * TIMER_INPUT_HZ +
+         ScaleCount(static_cast<uint64_t>(now.tv_nsec), TIMER_INPUT_HZ, 1000000000);
 }
 
 // The first real-time clock device that answers, or -1.
@@ -87,7 +89,7 @@ class NativeLinuxMachine : public Machine {
       const PortRange& r = PORT_RANGES[i];
       direct_[i] = try_direct_ports && ioperm(r.first, r.last - r.first + 1u, 1) == 0;
     }
-    TimerReset(&timer_, MonotonicNanoseconds());
+    TimerReset(&timer_, TimerInputClocksNow());
     pci_.address = 0;
     rtc_fd_ = direct_[RTC_RANGE] ? -1 : OpenRtcDevice();
   }
@@ -97,7 +99,7 @@ class NativeLinuxMachine : public Machine {
     if (range >= 0 && direct_[range])
       return DirectInByte(port);
     if (port == 0x40)
-      return TimerReadCount(&timer_, MonotonicNanoseconds());
+      return TimerReadCount(&timer_, TimerInputClocksNow());
     if (port == 0x71)
       return (cmos_index_ & 0x7F) == 0 ? RtcSecondsBcd() : 0xFF;
     if (port >= 0xCFC && port <= 0xCFF) {
@@ -114,9 +116,9 @@ class NativeLinuxMachine : public Machine {
     if (range >= 0 && direct_[range]) {
       DirectOutByte(port, value);
     } else if (port == 0x43) {
-      TimerWriteControl(&timer_, value, MonotonicNanoseconds());
+      TimerWriteControl(&timer_, value, TimerInputClocksNow());
     } else if (port == 0x40) {
-      TimerWriteCount(&timer_, value, MonotonicNanoseconds());
+      TimerWriteCount(&timer_, value, TimerInputClocksNow());
     } else if (port == 0x70) {
       cmos_index_ = value;
     } else if (port >= 0xCFC && port <= 0xCFF) {

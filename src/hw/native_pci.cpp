@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "hw/native_devices.h"
+#include "hw/native_linux.h"
 
 #if defined(KORVALT_HAVE_LIBPCI)
 

@@ -6,17 +6,16 @@
 #include <windows.h>
 #include <x86intrin.h>
 
+#include "hw/device_models.h"
 #include "hw/loops_x86.h"
-#include "hw/native_devices.h"
 #include "hw/native_windows_guard.h"
 #include "hw/select.h"
 
 namespace {
 
-constexpr int64_t NANOSECONDS_PER_SECOND = 1000000000;
+constexpr uint64_t NANOSECONDS_PER_SECOND = 1000000000;
 
-// The performance counter in nanoseconds, split so that the product cannot
-// overflow whatever the counter's rate; the millisecond tick count where a
+// The performance counter in nanoseconds; the millisecond tick count where a
 // system has no performance counter.
 int64_t MonotonicNanoseconds() {
   static LARGE_INTEGER rate = {};
@@ -29,9 +28,15 @@ int64_t MonotonicNanoseconds() {
   LARGE_INTEGER count;
   if (rate.QuadPart <= 0 || !QueryPerformanceCounter(&count))
     return static_cast<int64_t>(GetTickCount()) * 1000000;
-  int64_t seconds = count.QuadPart / rate.QuadPart;
-  int64_t rest = count.QuadPart % rate.QuadPart;
-  return seconds * NANOSECONDS_PER_SECOND + rest * NANOSECONDS_PER_SECOND / rate.QuadPart;
+  return static_cast<int64_t>(ScaleCount(static_cast<uint64_t>(count.QuadPart),
+                                         NANOSECONDS_PER_SECOND,
+                                         static_cast<uint64_t>(rate.QuadPart)));
+}
+
+// The timer's input clocks counted on the performance counter.
+uint64_t TimerInputClocksNow() {
+  return ScaleCount(static_cast<uint64_t>(MonotonicNanoseconds()), TIMER_INPUT_HZ,
+                    NANOSECONDS_PER_SECOND);
 }
 
 // The system clock's time within the minute, in milliseconds, and the
@@ -138,7 +143,7 @@ void ReleaseProcessor(HeldProcessor* held) {
 class NativeWindowsMachine : public Machine {
  public:
   NativeWindowsMachine() : clock_(AnchorSystemClock()) {
-    TimerReset(&timer_, MonotonicNanoseconds());
+    TimerReset(&timer_, TimerInputClocksNow());
   }
 
   uint8_t InByte(uint16_t port) override {
@@ -149,7 +154,7 @@ class NativeWindowsMachine : public Machine {
       ports_direct_ = false;
     }
     if (port == 0x40)
-      return TimerReadCount(&timer_, MonotonicNanoseconds());
+      return TimerReadCount(&timer_, TimerInputClocksNow());
     if (port == 0x71)
       return (cmos_index_ & 0x7F) == 0 ? RtcSecondsBcd(clock_) : 0xFF;
     // Configuration space, the Cyrix registers and every other port are
@@ -164,9 +169,9 @@ class NativeWindowsMachine : public Machine {
       ports_direct_ = false;
     }
     if (port == 0x43) {
-      TimerWriteControl(&timer_, value, MonotonicNanoseconds());
+      TimerWriteControl(&timer_, value, TimerInputClocksNow());
     } else if (port == 0x40) {
-      TimerWriteCount(&timer_, value, MonotonicNanoseconds());
+      TimerWriteCount(&timer_, value, TimerInputClocksNow());
     } else if (port == 0x70) {
       cmos_index_ = value;
     }

@@ -4,26 +4,31 @@
 
 #include <vector>
 
-#include "hw/native_devices.h"
+#include "hw/device_models.h"
 
 namespace {
 
 constexpr int64_t MS = 1000000;  // nanoseconds
 
+// The timer's input clocks at ns nanoseconds, as the native machine counts them.
+uint64_t Clocks(int64_t ns) {
+  return ScaleCount(static_cast<uint64_t>(ns), TIMER_INPUT_HZ, 1000000000);
+}
+
 // The way the program reads the timer: latch command, low byte, high byte.
 unsigned LatchAndRead(TimerChannelModel* t, int64_t latch_at, int64_t read_at) {
-  TimerWriteControl(t, 0x00, latch_at);
-  unsigned low = TimerReadCount(t, read_at);
-  unsigned high = TimerReadCount(t, read_at);
+  TimerWriteControl(t, 0x00, Clocks(latch_at));
+  unsigned low = TimerReadCount(t, Clocks(read_at));
+  unsigned high = TimerReadCount(t, Clocks(read_at));
   return high << 8 | low;
 }
 
 TimerChannelModel StandardTimer(int64_t at) {
   TimerChannelModel t;
   TimerReset(&t, 0);
-  TimerWriteControl(&t, 0x36, at);
-  TimerWriteCount(&t, 0x00, at);
-  TimerWriteCount(&t, 0x00, at);
+  TimerWriteControl(&t, 0x36, Clocks(at));
+  TimerWriteCount(&t, 0x00, Clocks(at));
+  TimerWriteCount(&t, 0x00, Clocks(at));
   return t;
 }
 
@@ -34,39 +39,39 @@ TEST(TimerModel, LatchFreezesTheCountAndBytesComeLowThenHigh) {
   EXPECT_EQ(latched, 65536u - 2 * 1193);
 
   // A second latch command before the first value is read keeps the first.
-  TimerWriteControl(&t, 0x00, 2 * MS);
-  TimerWriteControl(&t, 0x00, 3 * MS);
-  unsigned low = TimerReadCount(&t, 4 * MS);
-  unsigned high = TimerReadCount(&t, 4 * MS);
+  TimerWriteControl(&t, 0x00, Clocks(2 * MS));
+  TimerWriteControl(&t, 0x00, Clocks(3 * MS));
+  unsigned low = TimerReadCount(&t, Clocks(4 * MS));
+  unsigned high = TimerReadCount(&t, Clocks(4 * MS));
   EXPECT_EQ(high << 8 | low, 65536u - 2 * 2386);
 
   // Once both bytes are read the latch is gone and reads follow the count.
-  low = TimerReadCount(&t, 5 * MS);
-  high = TimerReadCount(&t, 5 * MS);
+  low = TimerReadCount(&t, Clocks(5 * MS));
+  high = TimerReadCount(&t, Clocks(5 * MS));
   EXPECT_EQ(high << 8 | low, 65536u - 2 * 5965);  // 5 ms = 5965.91 clocks
 }
 
 TEST(TimerModel, ControlWordRestartsTheByteSequence) {
   TimerChannelModel t = StandardTimer(0);
-  TimerWriteControl(&t, 0x00, 1 * MS);
-  (void)TimerReadCount(&t, 1 * MS);  // low byte only
+  TimerWriteControl(&t, 0x00, Clocks(1 * MS));
+  (void)TimerReadCount(&t, Clocks(1 * MS));  // low byte only
   // Reprogramming drops the half-read latch; the next read is a low byte again.
-  TimerWriteControl(&t, 0x36, 2 * MS);
-  TimerWriteCount(&t, 0x00, 2 * MS);
-  TimerWriteCount(&t, 0x00, 2 * MS);
+  TimerWriteControl(&t, 0x36, Clocks(2 * MS));
+  TimerWriteCount(&t, 0x00, Clocks(2 * MS));
+  TimerWriteCount(&t, 0x00, Clocks(2 * MS));
   EXPECT_EQ(LatchAndRead(&t, 3 * MS, 3 * MS), 65536u - 2 * 1193);
 }
 
 TEST(TimerModel, SquareWaveCountsEvenValuesAndWrapsEvery27_46ms) {
   TimerChannelModel t = StandardTimer(0);
   // Freshly loaded, 65536 shows as 0; then the count falls by 2 per clock.
-  EXPECT_EQ(TimerCountAt(&t, 0), 0);
-  EXPECT_EQ(TimerCountAt(&t, 1000), 65534);  // 1 us = 1.19 clocks
+  EXPECT_EQ(TimerCountAt(&t, Clocks(0)), 0);
+  EXPECT_EQ(TimerCountAt(&t, Clocks(1000)), 65534);  // 1 us = 1.19 clocks
   std::vector<int64_t> wraps;
-  unsigned previous = TimerCountAt(&t, 0);
+  unsigned previous = TimerCountAt(&t, Clocks(0));
   // Step through 0.3 s at 5 us, finer than one count step of 1.7 us x 2.
   for (int64_t ns = 0; ns <= 300 * MS; ns += 5000) {
-    unsigned count = TimerCountAt(&t, ns);
+    unsigned count = TimerCountAt(&t, Clocks(ns));
     EXPECT_EQ(count % 2, 0u);
     if (count > previous)
       wraps.push_back(ns);
@@ -78,6 +83,14 @@ TEST(TimerModel, SquareWaveCountsEvenValuesAndWrapsEvery27_46ms) {
   EXPECT_EQ(wraps[0], 5000);
   double period_ms = static_cast<double>(wraps[10] - wraps[1]) / 9 / MS;
   EXPECT_NEAR(period_ms, 27.4625, 0.01);
+}
+
+TEST(ServedDevices, ScaledCountsNeitherOverflowNorRoundUp) {
+  // 10^18 ns (31 years) would overflow a plain product with the input clock.
+  EXPECT_EQ(ScaleCount(1000000000000000000u, TIMER_INPUT_HZ, 1000000000), 1193182000000000u);
+  EXPECT_EQ(ScaleCount(1000000000000000999u, TIMER_INPUT_HZ, 1000000000), 1193182000000001u);
+  EXPECT_EQ(ScaleCount(838, TIMER_INPUT_HZ, 1000000000), 0u);
+  EXPECT_EQ(ScaleCount(839, TIMER_INPUT_HZ, 1000000000), 1u);
 }
 
 TEST(ServedDevices, BcdSecondsAndPciDecoding) {

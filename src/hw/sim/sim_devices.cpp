@@ -7,108 +7,19 @@
 
 namespace {
 
-constexpr uint64_t TIMER_INPUT_HZ = 1193182;
-
 // The clock starts part-way into a second, at 12:34:56.3, so that the
 // first tick does not fall on the first read.
 constexpr double RTC_START_SECOND = 12 * 3600 + 34 * 60 + 56.3;
 constexpr long SECONDS_PER_DAY = 86400;
 
-uint8_t ToBcd(long value) {
-  return static_cast<uint8_t>((value / 10) * 16 + value % 10);
-}
-
 }  // namespace
 
 // ---- 8254 channel 0 ---------------------------------------------------------
 
+// The timer's input clocks so far on the virtual clock count; none while the
+// timer is dead.
 uint64_t SimMachine::TimerTicks() const {
-  if (desc_.timer_dead)
-    return 0;
-  // Split so that the product cannot overflow however long the run.
-  return (cycles_ / clock_hz_) * TIMER_INPUT_HZ +
-         (cycles_ % clock_hz_) * TIMER_INPUT_HZ / clock_hz_;
-}
-
-// The counting element as a latch would see it.  Mode 3 steps down by two
-// and reloads every half period (an odd count counts as the even one below
-// it); the other modes are taken as mode 2, one step per input clock.
-uint32_t SimMachine::TimerCount() const {
-  if (!timer_counting_)
-    return timer_hold_;
-  const uint64_t elapsed = TimerTicks() - timer_load_tick_;
-  uint32_t count;
-  if (timer_mode_ == 3) {
-    uint32_t even = timer_reload_ & ~1u;
-    if (even < 2)
-      even = 2;
-    count = even - 2 * static_cast<uint32_t>(elapsed % (even / 2));
-  } else {
-    count = timer_reload_ - static_cast<uint32_t>(elapsed % timer_reload_);
-  }
-  return count & 0xFFFF;
-}
-
-void SimMachine::TimerControl(uint8_t value) {
-  if ((value >> 6) != 0)
-    return;  // channels 1 and 2 and read-back are not modelled
-  const uint8_t access = (value >> 4) & 3;
-  if (access == 0) {
-    // Counter latch; a second latch before the first is read changes nothing.
-    if (!timer_latched_) {
-      timer_latch_ = static_cast<uint16_t>(TimerCount());
-      timer_latched_ = true;
-    }
-    return;
-  }
-  // A new mode stops the count until the new reload has been written.
-  timer_hold_ = TimerCount();
-  timer_counting_ = false;
-  timer_access_ = access;
-  const uint8_t mode = (value >> 1) & 7;
-  timer_mode_ = static_cast<uint8_t>(mode >= 6 ? mode - 4 : mode);
-  timer_latched_ = false;
-  timer_read_high_ = false;
-  timer_write_high_ = false;
-}
-
-void SimMachine::TimerWrite(uint8_t value) {
-  uint32_t reload;
-  if (timer_access_ == 1) {
-    reload = value;
-  } else if (timer_access_ == 2) {
-    reload = uint32_t{value} << 8;
-  } else if (!timer_write_high_) {
-    timer_low_written_ = value;
-    timer_write_high_ = true;
-    return;
-  } else {
-    reload = timer_low_written_ | uint32_t{value} << 8;
-    timer_write_high_ = false;
-  }
-  timer_reload_ = reload == 0 ? 65536 : reload;
-  timer_load_tick_ = TimerTicks();
-  timer_counting_ = true;
-}
-
-uint8_t SimMachine::TimerRead() {
-  const uint16_t count = timer_latched_ ? timer_latch_ : static_cast<uint16_t>(TimerCount());
-  uint8_t value;
-  bool done;
-  if (timer_access_ == 1) {
-    value = static_cast<uint8_t>(count);
-    done = true;
-  } else if (timer_access_ == 2) {
-    value = static_cast<uint8_t>(count >> 8);
-    done = true;
-  } else {
-    value = static_cast<uint8_t>(timer_read_high_ ? count >> 8 : count);
-    done = timer_read_high_;
-    timer_read_high_ = !timer_read_high_;
-  }
-  if (done)
-    timer_latched_ = false;
-  return value;
+  return desc_.timer_dead ? 0 : ScaleCount(cycles_, TIMER_INPUT_HZ, clock_hz_);
 }
 
 // ---- CMOS real-time clock -----------------------------------------------------
@@ -125,11 +36,11 @@ uint8_t SimMachine::CmosRead() const {
       static_cast<long>(std::floor(RTC_START_SECOND + true_seconds)) % SECONDS_PER_DAY;
   switch (cmos_index_) {
     case 0x00:
-      return ToBcd(second_of_day % 60);
+      return ToBcd(static_cast<unsigned>(second_of_day % 60));
     case 0x02:
-      return ToBcd(second_of_day / 60 % 60);
+      return ToBcd(static_cast<unsigned>(second_of_day / 60 % 60));
     case 0x04:
-      return ToBcd(second_of_day / 3600);
+      return ToBcd(static_cast<unsigned>(second_of_day / 3600));
     case 0x06:
       return 0x05;  // Thursday
     case 0x07:
@@ -157,25 +68,26 @@ void SimMachine::CmosWrite(uint8_t value) {
 // ---- PCI configuration mechanism #1 ------------------------------------------
 
 // Only bus 0, device 0, function 0 exists; everything else reads as all ones,
-// as an empty slot on a PCI bus does.
-bool SimMachine::PciTargetsBridge() const {
-  if (desc_.bridge == nullptr)
-    return false;
-  if ((pci_address_ & 0x80000000u) == 0)
-    return false;
-  return ((pci_address_ >> 8) & 0xFFFF) == 0;  // bus, device and function
+// as an empty slot on a PCI bus does.  The bridge's register behind a data
+// port, or -1 when the access reaches nothing.
+int SimMachine::PciBridgeRegister(uint16_t port) const {
+  const PciTarget target = DecodePciAccess(&pci_, port);
+  if (desc_.bridge == nullptr || !target.enabled || target.bus != 0 || target.device != 0 ||
+      target.function != 0) {
+    return -1;
+  }
+  return static_cast<int>(target.reg);
 }
 
 uint8_t SimMachine::PciRead(uint16_t port) const {
-  if (!PciTargetsBridge())
-    return 0xFF;
-  return config[(pci_address_ & 0xFC) + (port - 0xCFC)];
+  const int reg = PciBridgeRegister(port);
+  return reg < 0 ? 0xFF : config[reg];
 }
 
 void SimMachine::PciWrite(uint16_t port, uint8_t value) {
-  if (!PciTargetsBridge())
+  const int reg = PciBridgeRegister(port);
+  if (reg < 0)
     return;
-  const unsigned reg = (pci_address_ & 0xFC) + (port - 0xCFC);
   config[reg] = static_cast<uint8_t>((config[reg] & ~write_mask[reg]) | (value & write_mask[reg]));
 }
 

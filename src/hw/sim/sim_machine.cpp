@@ -54,6 +54,7 @@ SimMachine::SimMachine(const SimMachineDesc& desc) : desc_(desc) {
       write_mask[reg.reg] = reg.write_mask;
     }
   }
+  TimerReset(&timer_, TimerTicks());
   ccr3 = desc.cyrix.ccr3;
   ccr4 = desc.cyrix.ccr4;
   frozen_counter_ = cycles_;
@@ -78,7 +79,7 @@ uint8_t SimMachine::InByte(uint16_t port) {
   } else {
     cyrix_index_ = -1;
     if (port == 0x40) {
-      value = TimerRead();
+      value = TimerReadCount(&timer_, TimerTicks());
     } else if (port == 0x71) {
       value = CmosRead();
     } else if (port >= 0xCFC && port <= 0xCFF) {
@@ -102,9 +103,9 @@ void SimMachine::OutByte(uint16_t port, uint8_t value) {
   }
   cyrix_index_ = -1;
   if (port == 0x43) {
-    TimerControl(value);
+    TimerWriteControl(&timer_, value, TimerTicks());
   } else if (port == 0x40) {
-    TimerWrite(value);
+    TimerWriteCount(&timer_, value, TimerTicks());
   } else if (port == 0x70) {
     cmos_index_ = value & 0x7F;  // bit 7 is the NMI mask, not part of the index
   } else if (port == 0x71) {
@@ -119,7 +120,7 @@ void SimMachine::OutDword(uint16_t port, uint32_t value) {
   Record('d', port, value);
   cyrix_index_ = -1;
   if (port == 0xCF8) {
-    pci_address_ = value;
+    pci_.address = value;
   } else if (port == 0xCFC) {
     for (uint16_t lane = 0; lane < 4; ++lane) {
       PciWrite(static_cast<uint16_t>(0xCFC + lane), static_cast<uint8_t>(value >> (8 * lane)));

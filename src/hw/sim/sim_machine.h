@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "hw/device_models.h"
 #include "hw/machine.h"
 #include "hw/sim/bridges/bridge_images.h"
 
@@ -121,13 +122,9 @@ class SimMachine : public Machine {
 
   // Devices (sim_devices.cpp).
   uint64_t TimerTicks() const;
-  uint32_t TimerCount() const;
-  void TimerControl(uint8_t value);
-  void TimerWrite(uint8_t value);
-  uint8_t TimerRead();
   uint8_t CmosRead() const;
   void CmosWrite(uint8_t value);
-  bool PciTargetsBridge() const;
+  int PciBridgeRegister(uint16_t port) const;
   uint8_t PciRead(uint16_t port) const;
   void PciWrite(uint16_t port, uint8_t value);
   bool CyrixIndexAnswers(uint8_t index) const;
@@ -144,20 +141,8 @@ class SimMachine : public Machine {
   uint64_t port_clocks_;
   uint64_t frozen_counter_ = 0;
 
-  uint32_t pci_address_ = 0;
-
-  // 8254 channel 0.
-  uint32_t timer_reload_ = 65536;  // 1..65536
-  uint8_t timer_mode_ = 3;
-  uint8_t timer_access_ = 3;  // 1 low byte, 2 high byte, 3 low then high
-  bool timer_counting_ = true;
-  uint32_t timer_hold_ = 0;  // the count shown while counting is stopped
-  uint64_t timer_load_tick_ = 0;
-  bool timer_latched_ = false;
-  uint16_t timer_latch_ = 0;
-  bool timer_read_high_ = false;
-  bool timer_write_high_ = false;
-  uint8_t timer_low_written_ = 0;
+  PciMechanismModel pci_{};
+  TimerChannelModel timer_{};
 
   uint8_t cmos_index_ = 0;
   uint8_t cmos_ram_[128] = {};

@@ -1,32 +1,18 @@
-#include "hw/native_devices.h"
+#include "hw/device_models.h"
 
-namespace {
-
-constexpr int64_t NANOSECONDS_PER_SECOND = 1000000000;
-
-// Input clocks since the count was loaded, split so that the product cannot
-// overflow however long the program runs.
-int64_t InputClocksSince(int64_t epoch_ns, int64_t now_ns) {
-  int64_t elapsed = now_ns - epoch_ns;
-  if (elapsed < 0)
-    elapsed = 0;
-  int64_t seconds = elapsed / NANOSECONDS_PER_SECOND;
-  int64_t rest = elapsed % NANOSECONDS_PER_SECOND;
-  return seconds * TIMER_INPUT_HZ + rest * TIMER_INPUT_HZ / NANOSECONDS_PER_SECOND;
-}
-
-}  // namespace
-
-void TimerReset(TimerChannelModel* timer, int64_t now_ns) {
+void TimerReset(TimerChannelModel* timer, uint64_t now) {
   *timer = TimerChannelModel{};
   timer->reload = 65536;
   timer->mode = 3;
   timer->access = 3;
-  timer->epoch_ns = now_ns;
+  timer->counting = true;
+  timer->loaded_at = now;
 }
 
-uint16_t TimerCountAt(const TimerChannelModel* timer, int64_t now_ns) {
-  int64_t clocks = InputClocksSince(timer->epoch_ns, now_ns);
+uint16_t TimerCountAt(const TimerChannelModel* timer, uint64_t now) {
+  if (!timer->counting)
+    return timer->held;
+  const uint64_t clocks = now > timer->loaded_at ? now - timer->loaded_at : 0;
   uint32_t value;
   if (timer->mode == 3) {
     // The square wave mode loads an even count and takes two off at every
@@ -35,8 +21,7 @@ uint16_t TimerCountAt(const TimerChannelModel* timer, int64_t now_ns) {
     uint32_t even = timer->reload & ~1u;
     if (even < 2)
       even = 2;
-    uint32_t step = static_cast<uint32_t>(clocks % even);
-    value = even - (2 * step) % even;
+    value = even - 2 * static_cast<uint32_t>(clocks % (even / 2));
   } else {
     value = timer->reload - static_cast<uint32_t>(clocks % timer->reload);
   }
@@ -44,18 +29,21 @@ uint16_t TimerCountAt(const TimerChannelModel* timer, int64_t now_ns) {
   return static_cast<uint16_t>(value & 0xFFFF);
 }
 
-void TimerWriteControl(TimerChannelModel* timer, uint8_t value, int64_t now_ns) {
+void TimerWriteControl(TimerChannelModel* timer, uint8_t value, uint64_t now) {
   if ((value >> 6) != 0)
     return;
   unsigned access = (value >> 4) & 3;
   if (access == 0) {
     // A second latch before the first is read leaves the first in place.
     if (!timer->latched) {
-      timer->latch_value = TimerCountAt(timer, now_ns);
+      timer->latch_value = TimerCountAt(timer, now);
       timer->latched = true;
     }
     return;
   }
+  // A new mode stops the count until the new count has been written.
+  timer->held = TimerCountAt(timer, now);
+  timer->counting = false;
   timer->access = static_cast<uint8_t>(access);
   unsigned mode = (value >> 1) & 7;
   timer->mode = static_cast<uint8_t>(mode >= 6 ? mode - 4 : mode);
@@ -64,7 +52,7 @@ void TimerWriteControl(TimerChannelModel* timer, uint8_t value, int64_t now_ns) 
   timer->write_high_next = false;
 }
 
-void TimerWriteCount(TimerChannelModel* timer, uint8_t value, int64_t now_ns) {
+void TimerWriteCount(TimerChannelModel* timer, uint8_t value, uint64_t now) {
   uint32_t count;
   if (timer->access == 1) {
     count = value;
@@ -79,11 +67,12 @@ void TimerWriteCount(TimerChannelModel* timer, uint8_t value, int64_t now_ns) {
     timer->write_high_next = false;
   }
   timer->reload = count == 0 ? 65536 : count;
-  timer->epoch_ns = now_ns;
+  timer->loaded_at = now;
+  timer->counting = true;
 }
 
-uint8_t TimerReadCount(TimerChannelModel* timer, int64_t now_ns) {
-  uint16_t count = timer->latched ? timer->latch_value : TimerCountAt(timer, now_ns);
+uint8_t TimerReadCount(TimerChannelModel* timer, uint64_t now) {
+  uint16_t count = timer->latched ? timer->latch_value : TimerCountAt(timer, now);
   uint8_t low = static_cast<uint8_t>(count & 0xFF);
   uint8_t high = static_cast<uint8_t>(count >> 8);
   if (timer->access == 3 && !timer->read_high_next) {
