@@ -4,6 +4,8 @@
 // or x86-64 processor.
 #pragma once
 
+#include <x86intrin.h>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -27,3 +29,21 @@ void NativeEmptyBursts(const void* block, uint32_t trips);
 
 // memset that the compiler cannot drop although nothing reads the bytes.
 void NativeClearBlock(void* block, size_t bytes);
+
+// The half of a native machine that is the processor itself, the same under
+// every system; a native machine adds its ports, its interrupt flag and its
+// memory.  Only the inline read of hw.h bypasses ReadTimeStampCounter.
+class NativeProcessorMachine : public Machine {
+ public:
+  CpuidRegs Cpuid(uint32_t leaf) override { return NativeCpuid(leaf); }
+  int IdFlagChangeable() override { return NativeIdFlagChangeable(); }
+  uint64_t ReadTimeStampCounter() override { return __rdtsc(); }
+  double FdivResidue(double x) override { return NativeFdivResidue(x); }
+  void RunIncGroup(unsigned block_length) override { NativeIncGroup(block_length); }
+  void RunReadBursts(const void* block, uint32_t trips) override { NativeReadBursts(block, trips); }
+  void RunWriteBursts(void* block, uint32_t trips) override { NativeWriteBursts(block, trips); }
+  void RunEmptyBursts(const void* block, uint32_t trips) override {
+    NativeEmptyBursts(block, trips);
+  }
+  void ClearBlock(void* block, size_t bytes) override { NativeClearBlock(block, bytes); }
+};

@@ -13,7 +13,6 @@
 #include <sys/mman.h>
 #include <time.h>
 #include <unistd.h>
-#include <x86intrin.h>
 
 #include <cerrno>
 
@@ -82,7 +81,7 @@ int OpenRtcDevice() {
   return fd;
 }
 
-class NativeLinuxMachine : public Machine {
+class NativeLinuxMachine : public NativeProcessorMachine {
  public:
   explicit NativeLinuxMachine(bool try_direct_ports) {
     for (int i = 0; i < PORT_RANGE_COUNT; ++i) {
@@ -137,10 +136,6 @@ class NativeLinuxMachine : public Machine {
     }
   }
 
-  CpuidRegs Cpuid(uint32_t leaf) override { return NativeCpuid(leaf); }
-  int IdFlagChangeable() override { return NativeIdFlagChangeable(); }
-  uint64_t ReadTimeStampCounter() override { return __rdtsc(); }
-
   // CLI and STI fault or are ignored in user mode, so they are never run.
   // What the program wants from them is an undisturbed stretch of work: keep
   // the thread on the processor it is on (the time-stamp counter stays one
@@ -177,15 +172,6 @@ class NativeLinuxMachine : public Machine {
     policy_changed_ = false;
     affinity_saved_ = false;
   }
-
-  double FdivResidue(double x) override { return NativeFdivResidue(x); }
-  void RunIncGroup(unsigned block_length) override { NativeIncGroup(block_length); }
-  void RunReadBursts(const void* block, uint32_t trips) override { NativeReadBursts(block, trips); }
-  void RunWriteBursts(void* block, uint32_t trips) override { NativeWriteBursts(block, trips); }
-  void RunEmptyBursts(const void* block, uint32_t trips) override {
-    NativeEmptyBursts(block, trips);
-  }
-  void ClearBlock(void* block, size_t bytes) override { NativeClearBlock(block, bytes); }
 
   void* AllocateTestBuffer(size_t bytes) override {
     // Committed up front, as the benchmark expects its buffer to be; some

@@ -4,7 +4,6 @@
 // final: from then on the ports are served with the answers an empty or
 // modelled device would give, and the interrupt flag is never touched again.
 #include <windows.h>
-#include <x86intrin.h>
 
 #include "hw/device_models.h"
 #include "hw/loops_x86.h"
@@ -140,7 +139,7 @@ void ReleaseProcessor(HeldProcessor* held) {
   *held = HeldProcessor{};
 }
 
-class NativeWindowsMachine : public Machine {
+class NativeWindowsMachine : public NativeProcessorMachine {
  public:
   NativeWindowsMachine() : clock_(AnchorSystemClock()) {
     TimerReset(&timer_, TimerInputClocksNow());
@@ -185,10 +184,6 @@ class NativeWindowsMachine : public Machine {
     }
   }
 
-  CpuidRegs Cpuid(uint32_t leaf) override { return NativeCpuid(leaf); }
-  int IdFlagChangeable() override { return NativeIdFlagChangeable(); }
-  uint64_t ReadTimeStampCounter() override { return __rdtsc(); }
-
   void InterruptsOff() override {
     if (depth_++ > 0)
       return;
@@ -212,15 +207,6 @@ class NativeWindowsMachine : public Machine {
     }
     ReleaseProcessor(&held_);
   }
-
-  double FdivResidue(double x) override { return NativeFdivResidue(x); }
-  void RunIncGroup(unsigned block_length) override { NativeIncGroup(block_length); }
-  void RunReadBursts(const void* block, uint32_t trips) override { NativeReadBursts(block, trips); }
-  void RunWriteBursts(void* block, uint32_t trips) override { NativeWriteBursts(block, trips); }
-  void RunEmptyBursts(const void* block, uint32_t trips) override {
-    NativeEmptyBursts(block, trips);
-  }
-  void ClearBlock(void* block, size_t bytes) override { NativeClearBlock(block, bytes); }
 
   void* AllocateTestBuffer(size_t bytes) override {
     // Committed up front; a system that refuses executable memory still
