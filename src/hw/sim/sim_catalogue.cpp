@@ -18,153 +18,97 @@ constexpr uint32_t EDX_6X86 = 0x00000105;    // FPU DE CX8: no time-stamp-counte
 constexpr uint32_t EDX_6X86MX = 0x0080A135;  // FPU DE TSC MSR CX8 PGE CMOV MMX
 
 constexpr SimCyrix NO_CYRIX = {false, 0x00, 0x00, false};
+// A 6x86 as its BIOS leaves it: register mapping off; ccr4 says whether
+// CPUID is on.
+constexpr SimCyrix CyrixRegisters(uint8_t ccr4) {
+  return {true, 0x00, ccr4, false};
+}
+
+// A processor that names itself through CPUID leaves 0 and 1 and retires
+// one INC EAX per clock.
+constexpr SimCpu CpuidProcessor(const char* vendor, uint32_t signature, uint32_t features_edx,
+                                double clock_mhz, bool fdiv_flaw) {
+  SimCpu cpu = {true, false, {}, 1, signature, features_edx, fdiv_flaw, clock_mhz, 1.0, false};
+  for (int i = 0; i < 12; ++i)
+    cpu.vendor[i] = vendor[i];
+  return cpu;
+}
+
+constexpr SimCpu Intel(uint32_t signature, uint32_t features_edx, double clock_mhz,
+                       bool fdiv_flaw = false) {
+  return CpuidProcessor("GenuineIntel", signature, features_edx, clock_mhz, fdiv_flaw);
+}
+
+constexpr SimCpu Amd(uint32_t signature, uint32_t features_edx, double clock_mhz) {
+  return CpuidProcessor("AuthenticAMD", signature, features_edx, clock_mhz, false);
+}
+
+// CPUID and the ID flag answer only while the configuration registers allow.
+constexpr SimCpu Cyrix(uint32_t signature, uint32_t features_edx, double clock_mhz) {
+  SimCpu cpu = CpuidProcessor("CyrixInstead", signature, features_edx, clock_mhz, false);
+  cpu.cpuid_gated_by_cyrix = true;
+  return cpu;
+}
+
+// A processor from before CPUID: the ID flag cannot be changed.
+constexpr SimCpu WithoutCpuid(SimCpu cpu) {
+  cpu.has_cpuid = false;
+  cpu.max_leaf = 0;
+  return cpu;
+}
+
+// A board on the ISA bus's usual 1 us port accesses, whose clocks run and
+// whose memory can be had; rtc_rate is the length of its real-time-clock
+// second.
+constexpr SimMachineDesc Board(const char* name, const char* description, SimCpu cpu,
+                               SimCaches caches, const SimBridgeImage* bridge,
+                               SimCyrix cyrix = NO_CYRIX, double rtc_rate = 1.0) {
+  return {name, description, cpu, caches, bridge, cyrix, 1.0, rtc_rate, false, false, false};
+}
 
 }  // namespace
 
 const SimMachineDesc sim_catalogue[] = {
-    {"p55c-430tx",
-     "Pentium MMX 233 MHz, Intel 430TX, 16 KB L1, 512 KB L2",
-     {true, false, "GenuineIntel", 1, 0x0544, EDX_P55C, false, 233.33, 1.0, false},
-     {16 * 1024, 512 * 1024, 2.0, 10.5, 17.5, 2.0, 7.0, 14.0},
-     &SIM_BRIDGE_82439TX,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"p54c-430hx",
-     "Pentium 200 MHz, Intel 430HX, 8 KB L1, 512 KB L2",
-     {true, false, "GenuineIntel", 1, 0x052C, EDX_P54C, false, 200.00, 1.0, false},
-     {8 * 1024, 512 * 1024, 2.0, 9.0, 16.5, 2.0, 6.0, 12.0},
-     &SIM_BRIDGE_82439HX,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"p54c-430vx",
-     "Pentium 100 MHz with the FDIV flaw, Intel 430VX, 256 KB L2",
-     {true, false, "GenuineIntel", 1, 0x0522, EDX_P54C, true, 100.00, 1.0, false},
-     {8 * 1024, 256 * 1024, 2.0, 4.5, 8.5, 2.0, 3.0, 6.0},
-     &SIM_BRIDGE_82439VX,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"k6-sis5571",
-     "AMD K6 233 MHz, SiS 5571, 32 KB L1 data, 512 KB L2",
-     {true, false, "AuthenticAMD", 1, 0x0562, EDX_K6, false, 233.33, 1.0, false},
-     {32 * 1024, 512 * 1024, 2.0, 10.5, 19.0, 2.0, 7.0, 14.0},
-     &SIM_BRIDGE_SIS5571,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"k6-2-sis5591",
-     "AMD K6-2 300 MHz, SiS 5591, 32 KB L1 data, 1 MB L2",
-     {true, false, "AuthenticAMD", 1, 0x058C, EDX_K6_2, false, 300.00, 1.0, false},
-     {32 * 1024, 1024 * 1024, 2.0, 13.5, 22.5, 2.0, 9.0, 18.0},
-     &SIM_BRIDGE_SIS5591,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"p54c-sis5596",
-     "Pentium 133 MHz, SiS 5596, 8 KB L1, 256 KB L2",
-     {true, false, "GenuineIntel", 1, 0x052C, EDX_P54C, false, 133.33, 1.0, false},
-     {8 * 1024, 256 * 1024, 2.0, 6.0, 11.0, 2.0, 4.0, 8.0},
-     &SIM_BRIDGE_SIS5596,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"6x86-sis5597",
-     "Cyrix 6x86 P166+ (133 MHz), CPUID and register mapping off, SiS 5597/5598",
-     {true, true, "CyrixInstead", 1, 0x0520, EDX_6X86, false, 133.33, 1.0, false},
-     {16 * 1024, 256 * 1024, 2.0, 6.0, 11.0, 2.0, 4.0, 8.0},
-     &SIM_BRIDGE_SIS5597,
-     {true, 0x00, 0x00, false},
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"p55c-ali1531",
-     "Pentium MMX 200 MHz, ALi M1531, 16 KB L1, 512 KB L2",
-     {true, false, "GenuineIntel", 1, 0x0543, EDX_P55C, false, 200.00, 1.0, false},
-     {16 * 1024, 512 * 1024, 2.0, 9.0, 15.0, 2.0, 6.0, 12.0},
-     &SIM_BRIDGE_M1531,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"k6-2-ali1541",
-     "AMD K6-2 350 MHz, ALi M1541, 32 KB L1 data, 1 MB L2",
-     {true, false, "AuthenticAMD", 1, 0x058C, EDX_K6_2, false, 350.00, 1.0, false},
-     {32 * 1024, 1024 * 1024, 2.0, 10.5, 17.5, 2.0, 7.0, 14.0},
-     &SIM_BRIDGE_M1541,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"k6-vp2",
-     "AMD K6 200 MHz, VIA VT82C595 (VP2), 32 KB L1 data, 512 KB L2",
-     {true, false, "AuthenticAMD", 1, 0x0561, EDX_K6, false, 200.00, 1.0, false},
-     {32 * 1024, 512 * 1024, 2.0, 9.0, 16.5, 2.0, 6.0, 12.0},
-     &SIM_BRIDGE_VT82C595,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"6x86mx-vpx",
-     "Cyrix 6x86MX PR200 (150 MHz), VIA VT82C580VPX, 64 KB L1, 512 KB L2",
-     {true, true, "CyrixInstead", 1, 0x0600, EDX_6X86MX, false, 150.00, 1.0, false},
-     {64 * 1024, 512 * 1024, 2.0, 6.0, 11.0, 2.0, 4.0, 8.0},
-     &SIM_BRIDGE_VT82C580VPX,
-     {true, 0x00, 0x80, false},
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"486dx2-nocpuid",
-     "Intel 486DX2-66 without CPUID, VL/ISA board with no PCI bus",
-     {false, false, "GenuineIntel", 0, 0x0435, 0x00000001, false, 66.67, 1.0, false},
-     {8 * 1024, 128 * 1024, 4.0, 8.0, 14.0, 4.0, 8.0, 10.0},
-     nullptr,
-     NO_CYRIX,
-     1.0,
-     1.0,
-     false,
-     false,
-     false},
-    {"p5-60-lx",
-     "Pentium 60 MHz with the FDIV flaw, Intel 430LX, RTC 2% slow",
-     {true, false, "GenuineIntel", 1, 0x0517, EDX_P5, true, 60.00, 1.0, false},
-     {8 * 1024, 256 * 1024, 2.0, 3.0, 6.0, 2.0, 2.0, 4.0},
-     &SIM_BRIDGE_82434LX,
-     NO_CYRIX,
-     1.0,
-     1.02,
-     false,
-     false,
-     false},
+    Board("p55c-430tx", "Pentium MMX 233 MHz, Intel 430TX, 16 KB L1, 512 KB L2",
+          Intel(0x0544, EDX_P55C, 233.33), {16 * 1024, 512 * 1024, 2.0, 10.5, 17.5, 2.0, 7.0, 14.0},
+          &SIM_BRIDGE_82439TX),
+    Board("p54c-430hx", "Pentium 200 MHz, Intel 430HX, 8 KB L1, 512 KB L2",
+          Intel(0x052C, EDX_P54C, 200.00), {8 * 1024, 512 * 1024, 2.0, 9.0, 16.5, 2.0, 6.0, 12.0},
+          &SIM_BRIDGE_82439HX),
+    Board("p54c-430vx", "Pentium 100 MHz with the FDIV flaw, Intel 430VX, 256 KB L2",
+          Intel(0x0522, EDX_P54C, 100.00, true),
+          {8 * 1024, 256 * 1024, 2.0, 4.5, 8.5, 2.0, 3.0, 6.0}, &SIM_BRIDGE_82439VX),
+    Board("k6-sis5571", "AMD K6 233 MHz, SiS 5571, 32 KB L1 data, 512 KB L2",
+          Amd(0x0562, EDX_K6, 233.33), {32 * 1024, 512 * 1024, 2.0, 10.5, 19.0, 2.0, 7.0, 14.0},
+          &SIM_BRIDGE_SIS5571),
+    Board("k6-2-sis5591", "AMD K6-2 300 MHz, SiS 5591, 32 KB L1 data, 1 MB L2",
+          Amd(0x058C, EDX_K6_2, 300.00), {32 * 1024, 1024 * 1024, 2.0, 13.5, 22.5, 2.0, 9.0, 18.0},
+          &SIM_BRIDGE_SIS5591),
+    Board("p54c-sis5596", "Pentium 133 MHz, SiS 5596, 8 KB L1, 256 KB L2",
+          Intel(0x052C, EDX_P54C, 133.33), {8 * 1024, 256 * 1024, 2.0, 6.0, 11.0, 2.0, 4.0, 8.0},
+          &SIM_BRIDGE_SIS5596),
+    Board("6x86-sis5597",
+          "Cyrix 6x86 P166+ (133 MHz), CPUID and register mapping off, SiS 5597/5598",
+          Cyrix(0x0520, EDX_6X86, 133.33), {16 * 1024, 256 * 1024, 2.0, 6.0, 11.0, 2.0, 4.0, 8.0},
+          &SIM_BRIDGE_SIS5597, CyrixRegisters(0x00)),
+    Board("p55c-ali1531", "Pentium MMX 200 MHz, ALi M1531, 16 KB L1, 512 KB L2",
+          Intel(0x0543, EDX_P55C, 200.00), {16 * 1024, 512 * 1024, 2.0, 9.0, 15.0, 2.0, 6.0, 12.0},
+          &SIM_BRIDGE_M1531),
+    Board("k6-2-ali1541", "AMD K6-2 350 MHz, ALi M1541, 32 KB L1 data, 1 MB L2",
+          Amd(0x058C, EDX_K6_2, 350.00), {32 * 1024, 1024 * 1024, 2.0, 10.5, 17.5, 2.0, 7.0, 14.0},
+          &SIM_BRIDGE_M1541),
+    Board("k6-vp2", "AMD K6 200 MHz, VIA VT82C595 (VP2), 32 KB L1 data, 512 KB L2",
+          Amd(0x0561, EDX_K6, 200.00), {32 * 1024, 512 * 1024, 2.0, 9.0, 16.5, 2.0, 6.0, 12.0},
+          &SIM_BRIDGE_VT82C595),
+    Board("6x86mx-vpx", "Cyrix 6x86MX PR200 (150 MHz), VIA VT82C580VPX, 64 KB L1, 512 KB L2",
+          Cyrix(0x0600, EDX_6X86MX, 150.00), {64 * 1024, 512 * 1024, 2.0, 6.0, 11.0, 2.0, 4.0, 8.0},
+          &SIM_BRIDGE_VT82C580VPX, CyrixRegisters(0x80)),
+    Board("486dx2-nocpuid", "Intel 486DX2-66 without CPUID, VL/ISA board with no PCI bus",
+          WithoutCpuid(Intel(0x0435, 0x00000001, 66.67)),
+          {8 * 1024, 128 * 1024, 4.0, 8.0, 14.0, 4.0, 8.0, 10.0}, nullptr),
+    Board("p5-60-lx", "Pentium 60 MHz with the FDIV flaw, Intel 430LX, RTC 2% slow",
+          Intel(0x0517, EDX_P5, 60.00, true), {8 * 1024, 256 * 1024, 2.0, 3.0, 6.0, 2.0, 2.0, 4.0},
+          &SIM_BRIDGE_82434LX, NO_CYRIX, 1.02),
     {},
 };
 
