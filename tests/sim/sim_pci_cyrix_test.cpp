@@ -9,8 +9,7 @@ const SimRegInit TEST_BRIDGE_REGS[] = {
     {0x00, 0x86, 0x00}, {0x01, 0x80, 0x00}, {0x02, 0x00, 0x00}, {0x03, 0x71, 0x00},
     {0x50, 0xA5, 0x0F}, {0x53, 0x3C, 0xFF}, {0xFE, 0x12, 0x00},
 };
-const SimBridgeImage TEST_BRIDGE = {TEST_BRIDGE_REGS,
-                                    sizeof TEST_BRIDGE_REGS / sizeof TEST_BRIDGE_REGS[0]};
+const SimBridgeImage TEST_BRIDGE = ImageOf(TEST_BRIDGE_REGS);
 
 uint8_t ReadAt(SimMachine& m, uint32_t address, uint16_t port) {
   m.OutDword(0xCF8, address);

@@ -53,8 +53,7 @@ static const SimRegInit SIM_BRIDGE_M1531_REGS[] = {
     {0x80, 0x00, 0x84},
     {0x83, 0x00, 0x10},
 };
-const SimBridgeImage SIM_BRIDGE_M1531 = {
-    SIM_BRIDGE_M1531_REGS, sizeof(SIM_BRIDGE_M1531_REGS) / sizeof(SIM_BRIDGE_M1531_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_M1531 = ImageOf(SIM_BRIDGE_M1531_REGS);
 
 // Aladdin V board: AMD K6-2 on a 100 MHz bus, 1 MB pipelined burst L2 with
 // the on-chip tag RAM, 64 MB of SDRAM in row 0, AGP aperture at E0000000h.
@@ -137,5 +136,4 @@ static const SimRegInit SIM_BRIDGE_M1541_REGS[] = {
     {0xB5, 0x02, 0x00},
     {0xB7, 0x1C, 0x00},
 };
-const SimBridgeImage SIM_BRIDGE_M1541 = {
-    SIM_BRIDGE_M1541_REGS, sizeof(SIM_BRIDGE_M1541_REGS) / sizeof(SIM_BRIDGE_M1541_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_M1541 = ImageOf(SIM_BRIDGE_M1541_REGS);

@@ -17,6 +17,12 @@ struct SimBridgeImage {
   size_t count;
 };
 
+// The image of a whole list of registers.
+template <size_t N>
+constexpr SimBridgeImage ImageOf(const SimRegInit (&regs)[N]) {
+  return {regs, N};
+}
+
 extern const SimBridgeImage SIM_BRIDGE_82439HX;
 extern const SimBridgeImage SIM_BRIDGE_82439VX;
 extern const SimBridgeImage SIM_BRIDGE_82439TX;

@@ -52,8 +52,7 @@ static const SimRegInit SIM_BRIDGE_82439HX_REGS[] = {
     {0x90, 0x00, 0x87},
     {0x91, 0x00, 0x00},
 };
-const SimBridgeImage SIM_BRIDGE_82439HX = {
-    SIM_BRIDGE_82439HX_REGS, sizeof(SIM_BRIDGE_82439HX_REGS) / sizeof(SIM_BRIDGE_82439HX_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_82439HX = ImageOf(SIM_BRIDGE_82439HX_REGS);
 
 // 430VX board: 256 KB pipelined burst L2, 32 MB of EDO DRAM in rows 0 and 1.
 static const SimRegInit SIM_BRIDGE_82439VX_REGS[] = {
@@ -103,8 +102,7 @@ static const SimRegInit SIM_BRIDGE_82439VX_REGS[] = {
     {0x74, 0x0E, 0xFF},
     {0x78, 0x23, 0xCF},
 };
-const SimBridgeImage SIM_BRIDGE_82439VX = {
-    SIM_BRIDGE_82439VX_REGS, sizeof(SIM_BRIDGE_82439VX_REGS) / sizeof(SIM_BRIDGE_82439VX_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_82439VX = ImageOf(SIM_BRIDGE_82439VX_REGS);
 
 // 430TX board: 512 KB L2 in two pipelined burst banks; an 8 MB single-sided
 // SDRAM DIMM in row 0 and a 32 MB double-sided one in rows 2 and 3.
@@ -153,8 +151,7 @@ static const SimRegInit SIM_BRIDGE_82439TX_REGS[] = {
     {0x71, 0x00, 0xDF},
     {0x72, 0x0A, 0x78},
 };
-const SimBridgeImage SIM_BRIDGE_82439TX = {
-    SIM_BRIDGE_82439TX_REGS, sizeof(SIM_BRIDGE_82439TX_REGS) / sizeof(SIM_BRIDGE_82439TX_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_82439TX = ImageOf(SIM_BRIDGE_82439TX_REGS);
 
 // 430LX (82434LX PCMC), which the catalogue does not know: a 60 MHz board
 // with 512 KB of burst L2 and 16 MB of DRAM (row boundaries in 1 MB).
@@ -169,5 +166,4 @@ static const SimRegInit SIM_BRIDGE_82434LX_REGS[] = {
     {0x63, 0x10, 0xFF}, {0x64, 0x10, 0xFF}, {0x65, 0x10, 0xFF}, {0x70, 0x00, 0xC7},
     {0x72, 0x00, 0x3F},
 };
-const SimBridgeImage SIM_BRIDGE_82434LX = {
-    SIM_BRIDGE_82434LX_REGS, sizeof(SIM_BRIDGE_82434LX_REGS) / sizeof(SIM_BRIDGE_82434LX_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_82434LX = ImageOf(SIM_BRIDGE_82434LX_REGS);

@@ -42,8 +42,7 @@ static const SimRegInit SIM_BRIDGE_SIS5571_REGS[] = {
     {0x75, 0x00, 0xEE},
     {0x76, 0x80, 0xE8},  // F0000-FFFFF: system BIOS read from shadow DRAM
 };
-const SimBridgeImage SIM_BRIDGE_SIS5571 = {
-    SIM_BRIDGE_SIS5571_REGS, sizeof(SIM_BRIDGE_SIS5571_REGS) / sizeof(SIM_BRIDGE_SIS5571_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_SIS5571 = ImageOf(SIM_BRIDGE_SIS5571_REGS);
 
 // SiS 5591: 512 KB write-back L2, two double-sided 32 MB SDRAM DIMMs, AGP.
 static const SimRegInit SIM_BRIDGE_SIS5591_REGS[] = {
@@ -97,8 +96,7 @@ static const SimRegInit SIM_BRIDGE_SIS5591_REGS[] = {
     {0xC5, 0x02, 0x00},
     {0xC7, 0x1F, 0x00},  // AGP status
 };
-const SimBridgeImage SIM_BRIDGE_SIS5591 = {
-    SIM_BRIDGE_SIS5591_REGS, sizeof(SIM_BRIDGE_SIS5591_REGS) / sizeof(SIM_BRIDGE_SIS5591_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_SIS5591 = ImageOf(SIM_BRIDGE_SIS5591_REGS);
 
 // SiS 5596: write-back L2, EDO SIMMs in banks 0 and 1.
 static const SimRegInit SIM_BRIDGE_SIS5596_REGS[] = {
@@ -118,8 +116,7 @@ static const SimRegInit SIM_BRIDGE_SIS5596_REGS[] = {
     {0x7B, 0x00, 0x98}, {0x7C, 0x00, 0xFF}, {0x7D, 0x00, 0xDC},
     {0x7E, 0x00, 0xFF}, {0x7F, 0x00, 0x98},
 };
-const SimBridgeImage SIM_BRIDGE_SIS5596 = {
-    SIM_BRIDGE_SIS5596_REGS, sizeof(SIM_BRIDGE_SIS5596_REGS) / sizeof(SIM_BRIDGE_SIS5596_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_SIS5596 = ImageOf(SIM_BRIDGE_SIS5596_REGS);
 
 // SiS 5597/5598 with a Cyrix 6x86: 256 KB write-back pipelined burst L2, EDO SIMMs.
 static const SimRegInit SIM_BRIDGE_SIS5597_REGS[] = {
@@ -158,5 +155,4 @@ static const SimRegInit SIM_BRIDGE_SIS5597_REGS[] = {
     {0x75, 0x00, 0xEE},
     {0x76, 0x80, 0xE4},  // F0000-FFFFF: system BIOS read from shadow DRAM
 };
-const SimBridgeImage SIM_BRIDGE_SIS5597 = {
-    SIM_BRIDGE_SIS5597_REGS, sizeof(SIM_BRIDGE_SIS5597_REGS) / sizeof(SIM_BRIDGE_SIS5597_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_SIS5597 = ImageOf(SIM_BRIDGE_SIS5597_REGS);

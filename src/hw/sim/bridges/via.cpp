@@ -60,9 +60,7 @@ static const SimRegInit SIM_BRIDGE_VT82C595_REGS[] = {
     // High drive on the SDRAM command, address and strobe lines.
     {0x6D, 0x0F, 0xFF},
 };
-const SimBridgeImage SIM_BRIDGE_VT82C595 = {
-    SIM_BRIDGE_VT82C595_REGS,
-    sizeof(SIM_BRIDGE_VT82C595_REGS) / sizeof(SIM_BRIDGE_VT82C595_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_VT82C595 = ImageOf(SIM_BRIDGE_VT82C595_REGS);
 
 // Apollo VPX board: Cyrix 6x86MX on a 75 MHz bus, 512 KB pipelined burst L2,
 // linear bursts for the Cyrix, 32 MB of EDO DRAM in bank 0 (a pair of SIMMs),
@@ -112,6 +110,4 @@ static const SimRegInit SIM_BRIDGE_VT82C580VPX_REGS[] = {
     {0x6C, 0x00, 0xEF},
     {0x6D, 0x00, 0xFF},
 };
-const SimBridgeImage SIM_BRIDGE_VT82C580VPX = {
-    SIM_BRIDGE_VT82C580VPX_REGS,
-    sizeof(SIM_BRIDGE_VT82C580VPX_REGS) / sizeof(SIM_BRIDGE_VT82C580VPX_REGS[0])};
+const SimBridgeImage SIM_BRIDGE_VT82C580VPX = ImageOf(SIM_BRIDGE_VT82C580VPX_REGS);
