@@ -15,13 +15,6 @@ namespace {
 
 constexpr char CARRIAGE_RETURN = '\r';
 
-uint8_t ReadHostByte(unsigned reg) {
-  PciSelect(0, 0, 0, reg);
-  uint8_t value = PciReadByte();
-  PciRelease();
-  return value;
-}
-
 bool IsPatternChar(char c) {
   return c == '0' || c == '1' || c == 'x';
 }
@@ -184,7 +177,7 @@ void PrintHostBridgeReport() {
   PagedPrint("-----PCI HostBridge raw data----------------------\n");
   PagedPrint("   +0 +1 +2 +3 +4 +5 +6 +7 +8 +9 +A +B +C +D +E +F");
   for (unsigned i = 0; i < 256; ++i) {
-    uint8_t byte = ReadHostByte(i);
+    uint8_t byte = ReadHostRegister(i);
     if (i % 16 == 0)
       PagedPrint("\n%02X ", i);
     PagedPrint("%c", i % 16 == 8 ? ':' : ' ');
@@ -196,6 +189,6 @@ void PrintHostBridgeReport() {
     return;
   PagedPrint("-----Translated PCI HostBridge data---------------\n");
   for (const RegisterField* row = current_chipset->fields; (row->reg & 0xFF) != 0; ++row) {
-    PrintFieldLine(*row, ReadHostByte(row->reg & 0xFF), "");
+    PrintFieldLine(*row, ReadHostRegister(row->reg & 0xFF), "");
   }
 }

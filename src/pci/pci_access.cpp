@@ -37,3 +37,16 @@ void PciRelease() {
   pci_address = 0;
   PortOutDword(CONFIG_ADDRESS_PORT, 0);
 }
+
+uint8_t ReadHostRegister(unsigned reg) {
+  PciSelect(0, 0, 0, reg);
+  uint8_t value = PciReadByte();
+  PciRelease();
+  return value;
+}
+
+void WriteHostRegister(unsigned reg, uint8_t value) {
+  PciSelect(0, 0, 0, reg);
+  PciWriteByte(value);
+  PciRelease();
+}

@@ -8,6 +8,7 @@
 #include "driver/options.h"
 #include "pci/host_bridge.h"
 #include "pci/pci_access.h"
+#include "pci/tables/field_bits.h"
 #include "pci/tables/tables.h"
 
 namespace {
@@ -54,19 +55,6 @@ const RegisterField* FindExactField(unsigned reg, unsigned low, unsigned width) 
     }
   }
   return nullptr;
-}
-
-uint8_t ReadRegister(unsigned reg) {
-  PciSelect(0, 0, 0, reg);
-  uint8_t value = PciReadByte();
-  PciRelease();
-  return value;
-}
-
-void WriteRegister(unsigned reg, uint8_t value) {
-  PciSelect(0, 0, 0, reg);
-  PciWriteByte(value);
-  PciRelease();
 }
 
 // Asks until the answer is one of the two choices.  When no person can
@@ -175,7 +163,7 @@ SetResult ApplySetSpec(const char* spec, SetMode mode) {
 
   // Read in both passes, before the table is consulted, so the check pass
   // touches the hardware exactly as the apply pass will up to its write.
-  uint8_t present = ReadRegister(reg);
+  uint8_t present = ReadHostRegister(reg);
 
   const RegisterField* field = FindExactField(reg, low, width);
   if (field == nullptr && !options.force) {
@@ -184,15 +172,14 @@ SetResult ApplySetSpec(const char* spec, SetMode mode) {
   if (mode == SET_CHECK)
     return SET_CONTINUE;
 
-  RegisterField user_field = {reg, 0xC0u | (width % 8) << 3 | low, 0, USER_FIELD_NAME,
-                              USER_FIELD_DESCRIPTION};
+  RegisterField user_field = {reg, Field(high, low), 0, USER_FIELD_NAME, USER_FIELD_DESCRIPTION};
   if (field == nullptr)
     field = &user_field;
 
   PrintFieldLine(*field, present, "old value:");
   uint8_t mask = static_cast<uint8_t>(((1u << width) - 1) << low);
   uint8_t new_byte = static_cast<uint8_t>(((value << low) & mask) | (present & ~mask));
-  WriteRegister(reg, new_byte);
+  WriteHostRegister(reg, new_byte);
   // The byte written, not a read-back: read-only bits may not have taken it.
   PrintFieldLine(*field, new_byte, "new value:");
   return SET_CONTINUE;
