@@ -11,7 +11,6 @@
 #include <cstring>
 
 #include "console/console.h"
-#include "driver/options.h"
 
 namespace {
 
@@ -129,11 +128,6 @@ void ConsoleWrite(const char* text) {
     text += written;
     left -= written;
   }
-}
-
-void Beep() {
-  if (!options.no_beep)
-    ConsoleWrite("\a");
 }
 
 int WaitForKey() {

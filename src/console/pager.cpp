@@ -125,6 +125,12 @@ void PagedPrint(const char* format, ...) {
   va_end(args);
 }
 
+// The console's bell, the same on every system.
+void Beep() {
+  if (!options.no_beep)
+    ConsoleWrite("\a");
+}
+
 void FatalError(int status, const char* text, const char* detail) {
   if (text == nullptr)
     text = "";

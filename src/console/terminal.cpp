@@ -15,7 +15,6 @@
 #include <cstring>
 
 #include "console/console.h"
-#include "driver/options.h"
 
 namespace {
 
@@ -140,11 +139,6 @@ void ConsoleWrite(const char* text) {
     text += written;
     left -= static_cast<size_t>(written);
   }
-}
-
-void Beep() {
-  if (!options.no_beep)
-    ConsoleWrite("\a");
 }
 
 int WaitForKey() {
