@@ -113,8 +113,8 @@ void IncLoopMethod(TraceWalk& walk) {
 TEST(DetectionTrace, CounterMethodThenLoopMethodThenTheStandardTimer) {
   for (double mhz : {60.0, 233.33}) {
     SCOPED_TRACE(mhz);
-    SimMachine sim(ProcessorMachine("GenuineIntel", 0x0543, 0x008001BF, mhz));
-    StartCpuRun(&sim);
+    SimMachine sim(BarePc("GenuineIntel", 0x0543, 0x008001BF, mhz));
+    StartRunOn(&sim);
     testing::internal::CaptureStdout();
     DetectCpu();
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -132,8 +132,8 @@ TEST(DetectionTrace, CounterMethodThenLoopMethodThenTheStandardTimer) {
 }
 
 TEST(DetectionTrace, WithoutCounterOnlyTheLoopMethod) {
-  SimMachine sim(ProcessorMachine("CyrixInstead", 0x0520, 0x00000105, 133.33));
-  StartCpuRun(&sim);
+  SimMachine sim(BarePc("CyrixInstead", 0x0520, 0x00000105, 133.33));
+  StartRunOn(&sim);
   DetectCpu();
   TraceWalk walk(sim.trace);
   IncLoopMethod(walk);

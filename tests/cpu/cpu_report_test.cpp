@@ -48,7 +48,7 @@ const char HEAD_P54C[] =
     "| MMX capable:             no            |\n";
 
 TEST(ProcessorSection, FlawedPentiumShowsTheFlawLineAfterTheMmxLine) {
-  SimMachineDesc desc = ProcessorMachine("GenuineIntel", 0x1525, EDX_P54C_PLUS, 100.0);
+  SimMachineDesc desc = BarePc("GenuineIntel", 0x1525, EDX_P54C_PLUS, 100.0);
   desc.cpu.fdiv_flaw = true;
   SimMachine sim(desc);
   EXPECT_EQ(
@@ -57,7 +57,7 @@ TEST(ProcessorSection, FlawedPentiumShowsTheFlawLineAfterTheMmxLine) {
 }
 
 TEST(ProcessorSection, SoundPentiumHasNoFlawLine) {
-  SimMachine sim(ProcessorMachine("GenuineIntel", 0x1525, EDX_P54C_PLUS, 100.0));
+  SimMachine sim(BarePc("GenuineIntel", 0x1525, EDX_P54C_PLUS, 100.0));
   EXPECT_EQ(DetectAndReport(&sim), std::string(HEAD_P54C) + CAPABILITIES_P54C);
 }
 
@@ -82,7 +82,7 @@ TEST(ProcessorSection, EveryCapabilityLineFollowsItsOwnBit) {
                {15, "CMOV instruction:"}};
   for (const auto& line : lines) {
     SCOPED_TRACE(line.label);
-    SimMachine sim(ProcessorMachine("AuthenticAMD", 0x0580, 1u << line.bit, 100.0));
+    SimMachine sim(BarePc("AuthenticAMD", 0x0580, 1u << line.bit, 100.0));
     const std::string report = DetectAndReport(&sim);
     // Exactly one line says yes, and it is this bit's line.
     std::string said;
@@ -100,7 +100,7 @@ TEST(ProcessorSection, EveryCapabilityLineFollowsItsOwnBit) {
 
 TEST(ProcessorSection, WithoutTimeStampCounterOneLoopClockLine) {
   // A 6x86 is never tested for the flaw, whatever its divider does.
-  SimMachineDesc desc = ProcessorMachine("CyrixInstead", 0x0520, 0x00000105, 133.33);
+  SimMachineDesc desc = BarePc("CyrixInstead", 0x0520, 0x00000105, 133.33);
   desc.cpu.fdiv_flaw = true;
   SimMachine sim(desc);
   const std::string report = DetectAndReport(&sim);
@@ -118,7 +118,7 @@ TEST(ProcessorSection, WithoutTimeStampCounterOneLoopClockLine) {
 TEST(ProcessorSection, CounterClockAloneWhenTheLoopGivesNothing) {
   // A stopped timer leaves the loop method without a figure; the counter's
   // clock then stands on the single-line form.
-  SimMachineDesc desc = ProcessorMachine("GenuineIntel", 0x0543, 0x008001BF, 166.0);
+  SimMachineDesc desc = BarePc("GenuineIntel", 0x0543, 0x008001BF, 166.0);
   desc.timer_dead = true;
   SimMachine sim(desc);
   testing::internal::CaptureStderr();
@@ -130,7 +130,7 @@ TEST(ProcessorSection, CounterClockAloneWhenTheLoopGivesNothing) {
 }
 
 TEST(ProcessorSection, WithoutCpuidOnlyTheApologyAndNothingMeasured) {
-  SimMachineDesc desc = ProcessorMachine("GenuineIntel", 0x0435, 0x1, 66.67);
+  SimMachineDesc desc = BarePc("GenuineIntel", 0x0435, 0x1, 66.67);
   desc.cpu.has_cpuid = false;
   SimMachine sim(desc);
   EXPECT_EQ(DetectAndReport(&sim), "Sorry, this CPU does not have CPUID.\n");
@@ -153,8 +153,8 @@ class WatchedSim : public SimMachine {
 };
 
 TEST(Detection, MeasuresWithInterruptsOffAndLeavesTheTimerStandard) {
-  WatchedSim sim(ProcessorMachine("GenuineIntel", 0x0543, 0x008001BF, 166.0));
-  StartCpuRun(&sim);
+  WatchedSim sim(BarePc("GenuineIntel", 0x0543, 0x008001BF, 166.0));
+  StartRunOn(&sim);
   EXPECT_EQ(DetectCpu(), 1);
   EXPECT_EQ(sim.clock_reads_with_interrupts_on, 0);
   EXPECT_TRUE(sim.interrupts_enabled);

@@ -9,13 +9,6 @@
 
 namespace {
 
-SimMachineDesc CyrixMachine(bool present, uint8_t ccr3, uint8_t ccr4, bool mapping_locked) {
-  SimMachineDesc desc = ProcessorMachine("CyrixInstead", 0x0520, 0x00000105, 133.33);
-  desc.cpu.cpuid_gated_by_cyrix = true;
-  desc.cyrix = SimCyrix{present, ccr3, ccr4, mapping_locked};
-  return desc;
-}
-
 struct Steps {
   std::string ports;  // "C3>05" read 05h from C3h, "C3<15" wrote 15h to it
   std::string printed;
@@ -24,7 +17,7 @@ struct Steps {
 // Runs steps on the machine; every access to 23h must follow its own index.
 template <typename F>
 Steps RunSteps(SimMachine* sim, F steps) {
-  StartCpuRun(sim);
+  StartRunOn(sim);
   sim->trace.clear();
   testing::internal::CaptureStdout();
   steps();
@@ -46,7 +39,7 @@ Steps RunSteps(SimMachine* sim, F steps) {
 }
 
 TEST(CyrixRegisters, AbsentRegistersCostOnlyThePresenceTest) {
-  SimMachine sim(CyrixMachine(false, 0, 0, false));
+  SimMachine sim(Cyrix6x86Pc({false, 0, 0, false}));
   const Steps steps = RunSteps(&sim, [] { EXPECT_EQ(CyrixPresent(), 0); });
   // The test write is the FFh read with bits 7-5 cleared and bit 4 flipped.
   EXPECT_EQ(steps.ports, "C3>FF C3<0F C3>FF");
@@ -61,7 +54,7 @@ TEST(CyrixRegisters, MappingOnAlreadyIsLeftAtOneAndNotPutBack) {
                {0x30, "C3>30 C3<00 C3>00 C3<30 C3>30 C3<00 C3>00 C3<10"},
                {0x3A, "C3>3A C3<0A C3>0A C3<3A C3>3A C3<0A C3>0A C3<1A"}};
   for (const auto& c : cases) {
-    SimMachine sim(CyrixMachine(true, c.start, 0x80, false));
+    SimMachine sim(Cyrix6x86Pc({true, c.start, 0x80, false}));
     const Steps steps = RunSteps(&sim, [] {
       EXPECT_EQ(CyrixPresent(), 1);
       EXPECT_EQ(EnableRegisterMapping(), -1);
@@ -73,7 +66,7 @@ TEST(CyrixRegisters, MappingOnAlreadyIsLeftAtOneAndNotPutBack) {
 }
 
 TEST(CyrixRegisters, SwitchedOffCpuidIsEnabledThenPutBackWithItsOtherBits) {
-  SimMachine sim(CyrixMachine(true, 0x02, 0x15, false));
+  SimMachine sim(Cyrix6x86Pc({true, 0x02, 0x15, false}));
   int mapping = -1;
   int cpuid = -1;
   Steps steps = RunSteps(&sim, [&] {
@@ -101,7 +94,7 @@ TEST(CyrixRegisters, SwitchedOffCpuidIsEnabledThenPutBackWithItsOtherBits) {
 }
 
 TEST(CyrixRegisters, CpuidOnAlreadyIsNotPutBack) {
-  SimMachine sim(CyrixMachine(true, 0x10, 0x81, false));
+  SimMachine sim(Cyrix6x86Pc({true, 0x10, 0x81, false}));
   const Steps steps = RunSteps(&sim, [] { EXPECT_EQ(EnableCyrixCpuid(), -1); });
   EXPECT_EQ(steps.ports, "E8>81 E8<01 E8>01 E8<81");
   EXPECT_EQ(steps.printed, "M1 CPUID is enabled already.\n");
@@ -109,7 +102,7 @@ TEST(CyrixRegisters, CpuidOnAlreadyIsNotPutBack) {
 
 TEST(CyrixRegisters, MappingThatCannotBeSwitchedOnFailsBothSteps) {
   // Bits 7-4 of C3h ignore writes, so E8h stays closed and reads FFh.
-  SimMachine sim(CyrixMachine(true, 0x00, 0x00, true));
+  SimMachine sim(Cyrix6x86Pc({true, 0x00, 0x00, true}));
   const Steps steps = RunSteps(&sim, [] {
     EXPECT_EQ(EnableRegisterMapping(), -1);
     EXPECT_EQ(EnableCyrixCpuid(), -1);

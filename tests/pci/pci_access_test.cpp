@@ -9,8 +9,7 @@ namespace {
 class PciAccessTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetRunState();
-    UseMachine(&sim, false);
+    StartRunOn(&sim);
     sim.trace.clear();
   }
   BridgeBytes bridge{0x8086, 0x7100, {{0x03, 0x71, 0x00}, {0xFE, 0x5A, 0xFF}}};

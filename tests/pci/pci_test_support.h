@@ -1,19 +1,15 @@
-// A bare simulated PC carrying one host bridge, and the run state the PCI
-// code reads, for the tests of configuration access, the chipset section and
-// the set command.
+// A bare simulated PC carrying one host bridge, and the configuration
+// accesses of its trace, for the tests of configuration access, the chipset
+// section and the set command.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "console/console.h"
-#include "driver/options.h"
-#include "hw/hw.h"
-#include "hw/sim/sim_machine.h"
-#include "pci/host_bridge.h"
+#include "simulated_pc.h"
 
 // Bridge contents as the tests want them: every byte and write mask listed.
 struct BridgeBytes {
@@ -30,33 +26,9 @@ struct BridgeBytes {
   }
 };
 
+// The bridge tests' PC: a 133 MHz Pentium carrying the given bridge.
 inline SimMachineDesc BareMachine(const SimBridgeImage* bridge) {
-  SimMachineDesc desc;
-  std::memset(&desc, 0, sizeof desc);
-  desc.name = "pci-test";
-  desc.description = "bare PC for PCI tests";
-  desc.cpu.has_cpuid = true;
-  std::memcpy(desc.cpu.vendor, "GenuineIntel", 13);
-  desc.cpu.max_leaf = 1;
-  desc.cpu.signature = 0x52C;
-  desc.cpu.features_edx = 0x1BF;
-  desc.cpu.clock_mhz = 133.0;
-  desc.cpu.inc_per_clock = 1.0;
-  desc.bridge = bridge;
-  desc.port_access_us = 1.0;
-  desc.rtc_seconds_per_second = 1.0;
-  return desc;
-}
-
-// Quiet, pause-free options, a fresh screen and no chipset, as at the start
-// of a run.
-inline void ResetRunState() {
-  std::memset(&options, 0, sizeof options);
-  pager_line = 0;
-  pager_column = 0;
-  options.batch = 1;
-  options.no_beep = 1;
-  current_chipset = nullptr;
+  return BarePc("GenuineIntel", 0x052C, 0x000001BF, 133.0, bridge);
 }
 
 inline std::vector<PortAccess> PciAccesses(const std::vector<PortAccess>& trace) {
@@ -90,18 +62,4 @@ inline std::vector<std::string> ReadSequence(unsigned reg) {
   std::snprintf(select, sizeof select, "d CF8 %X", 0x80000000u | reg);
   std::snprintf(read, sizeof read, "i %X", 0xCFCu + (reg & 3));
   return {select, read, "d CF8 0"};
-}
-
-// Every line of a text, without its line end.
-inline std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> out;
-  size_t start = 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    if (end == std::string::npos)
-      end = text.size();
-    out.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return out;
 }

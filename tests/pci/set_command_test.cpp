@@ -33,8 +33,7 @@ struct Outcome {
 class SetCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetRunState();
-    UseMachine(&sim, false);
+    StartRunOn(&sim);
     current_chipset = &TEST_CHIPSET;
     sim.trace.clear();
   }

@@ -39,7 +39,7 @@ double SecondPassClocksPerBurst(SimMachine& m, Memory& mem, unsigned char* block
 }
 
 TEST(SimCache, RowsStepDownWhereEachCacheEnds) {
-  SimMachine m(PlainDesc());  // 8 KB L1, 256 KB L2
+  SimMachine m(CachedPentium());  // 8 KB L1, 256 KB L2
   Memory mem;
   for (size_t size = 1 * KB; size <= 8192 * KB; size *= 2) {
     const double expect_read = size <= 8 * KB ? 2.0 : size <= 256 * KB ? 6.0 : 20.0;
@@ -52,7 +52,7 @@ TEST(SimCache, RowsStepDownWhereEachCacheEnds) {
 }
 
 TEST(SimCache, LeastRecentlyUsedBytesLeaveFirst) {
-  SimMachine m(PlainDesc());
+  SimMachine m(CachedPentium());
   Memory mem;
   unsigned char* a = mem.buffer.data();
   unsigned char* b = a + 64 * KB;
@@ -90,7 +90,7 @@ TEST(SimCache, LeastRecentlyUsedBytesLeaveFirst) {
 // The benchmark looks for the fastest 256 KB window by clearing each twice;
 // on a machine whose L2 holds a window, every second clear costs the same.
 TEST(SimCache, WindowClearsCostTheSameAndReallyClear) {
-  SimMachine m(PlainDesc());
+  SimMachine m(CachedPentium());
   Memory mem;
   std::memset(mem.buffer.data(), 0xAB, mem.buffer.size());
   uint64_t first_cost = 0;

@@ -11,7 +11,7 @@ namespace {
 constexpr double FLAWED_DIVISOR = 824633702449.0;
 
 TEST(SimCpu, CpuidLeavesAndHigherLeaves) {
-  SimMachine m(PlainDesc());
+  SimMachine m(CachedPentium());
   const CpuidRegs leaf0 = m.Cpuid(0);
   EXPECT_EQ(leaf0.eax, 1u);
   EXPECT_EQ(leaf0.ebx, 0x756E6547u);  // "Genu"
@@ -24,17 +24,17 @@ TEST(SimCpu, CpuidLeavesAndHigherLeaves) {
   EXPECT_EQ(leaf5.eax, leaf1.eax);
   EXPECT_EQ(leaf5.edx, leaf1.edx);
 
-  SimMachineDesc old = PlainDesc();
+  SimMachineDesc old = CachedPentium();
   old.cpu.has_cpuid = false;
   SimMachine m486(old);
   EXPECT_EQ(m486.IdFlagChangeable(), 0);
 }
 
 TEST(SimCpu, FdivResidueOnSoundAndFlawedUnits) {
-  SimMachine sound(PlainDesc());
+  SimMachine sound(CachedPentium());
   EXPECT_EQ(sound.FdivResidue(FLAWED_DIVISOR), 0.0);
 
-  SimMachineDesc desc = PlainDesc();
+  SimMachineDesc desc = CachedPentium();
   desc.cpu.fdiv_flaw = true;
   SimMachine flawed(desc);
   const double r = flawed.FdivResidue(FLAWED_DIVISOR);
@@ -46,7 +46,7 @@ TEST(SimCpu, FdivResidueOnSoundAndFlawedUnits) {
 }
 
 TEST(SimCpu, CounterReadsCostTheSameEveryTime) {
-  SimMachine m(PlainDesc());
+  SimMachine m(CachedPentium());
   const uint64_t a = m.ReadTimeStampCounter();
   const uint64_t b = m.ReadTimeStampCounter();
   m.RunIncGroup(64);
@@ -57,7 +57,7 @@ TEST(SimCpu, CounterReadsCostTheSameEveryTime) {
 }
 
 TEST(SimCpu, StandingCounterStillLetsTimePass) {
-  SimMachineDesc desc = PlainDesc();
+  SimMachineDesc desc = CachedPentium();
   desc.cpu.tsc_stands_still = true;
   SimMachine m(desc);
   const uint64_t first = m.ReadTimeStampCounter();
@@ -74,7 +74,7 @@ TEST(SimCpu, StandingCounterStillLetsTimePass) {
 // increments plus the same loop control whatever k is.
 TEST(SimCpu, IncGroupsScaleWithBlockLengthAndRate) {
   for (double rate : {1.0, 2.0}) {
-    SimMachineDesc desc = PlainDesc();
+    SimMachineDesc desc = CachedPentium();
     desc.cpu.inc_per_clock = rate;
     SimMachine m(desc);
     uint64_t cost[3];
@@ -90,7 +90,7 @@ TEST(SimCpu, IncGroupsScaleWithBlockLengthAndRate) {
 }
 
 TEST(SimCpu, InterruptFlagAndBuffer) {
-  SimMachine m(PlainDesc());
+  SimMachine m(CachedPentium());
   EXPECT_TRUE(m.interrupts_enabled);
   m.InterruptsOff();
   EXPECT_FALSE(m.interrupts_enabled);
@@ -103,7 +103,7 @@ TEST(SimCpu, InterruptFlagAndBuffer) {
   buffer[8650751] = 2;
   m.ReleaseTestBuffer(buffer, 8650752);
 
-  SimMachineDesc refusing = PlainDesc();
+  SimMachineDesc refusing = CachedPentium();
   refusing.allocation_fails = true;
   SimMachine r(refusing);
   EXPECT_EQ(r.AllocateTestBuffer(8650752), nullptr);

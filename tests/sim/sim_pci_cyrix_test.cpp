@@ -22,7 +22,7 @@ void WriteAt(SimMachine& m, uint32_t address, uint16_t port, uint8_t value) {
 }
 
 TEST(SimPci, DataPortPicksTheByteOfTheSelectedDword) {
-  SimMachineDesc desc = PlainDesc();
+  SimMachineDesc desc = CachedPentium();
   desc.bridge = &TEST_BRIDGE;
   SimMachine m(desc);
   EXPECT_EQ(ReadAt(m, 0x80000003, 0xCFF), 0x71);
@@ -46,7 +46,7 @@ TEST(SimPci, DataPortPicksTheByteOfTheSelectedDword) {
 }
 
 TEST(SimPci, WritesKeepReadOnlyBits) {
-  SimMachineDesc desc = PlainDesc();
+  SimMachineDesc desc = CachedPentium();
   desc.bridge = &TEST_BRIDGE;
   SimMachine m(desc);
   WriteAt(m, 0x80000050, 0xCFC, 0xFF);
@@ -63,13 +63,6 @@ TEST(SimPci, WritesKeepReadOnlyBits) {
   EXPECT_EQ(m.config[0x50], 0xA0);
 }
 
-SimMachineDesc CyrixDesc(uint8_t ccr3, uint8_t ccr4) {
-  SimMachineDesc desc = PlainDesc();
-  desc.cpu = {true, true, "CyrixInstead", 1, 0x0520, 0x00000105, false, 133.33, 1.0, false};
-  desc.cyrix = {true, ccr3, ccr4, false};
-  return desc;
-}
-
 uint8_t CyrixRead(SimMachine& m, uint8_t index) {
   m.OutByte(0x22, index);
   return m.InByte(0x23);
@@ -81,7 +74,7 @@ void CyrixWrite(SimMachine& m, uint8_t index, uint8_t value) {
 }
 
 TEST(SimCyrix, CcrFourIsReachableOnlyWhileTheMappingIsOpen) {
-  SimMachine m(CyrixDesc(0x00, 0x00));
+  SimMachine m(Cyrix6x86Pc({true, 0x00, 0x00, false}));
   EXPECT_EQ(CyrixRead(m, 0xC3), 0x00);
   EXPECT_EQ(CyrixRead(m, 0xE8), 0xFF);  // mapping closed: E8h is not there
   CyrixWrite(m, 0xE8, 0x80);
@@ -99,7 +92,7 @@ TEST(SimCyrix, CcrFourIsReachableOnlyWhileTheMappingIsOpen) {
 }
 
 TEST(SimCyrix, IndexServesOneDataAccessWithNothingBetween) {
-  SimMachine m(CyrixDesc(0x10, 0x80));
+  SimMachine m(Cyrix6x86Pc({true, 0x10, 0x80, false}));
   m.OutByte(0x22, 0xC3);
   EXPECT_EQ(m.InByte(0x23), 0x10);
   EXPECT_EQ(m.InByte(0x23), 0xFF);  // the index was used up
@@ -113,7 +106,7 @@ TEST(SimCyrix, IndexServesOneDataAccessWithNothingBetween) {
 }
 
 TEST(SimCyrix, CpuidAndIdFlagFollowCcrFourBitSeven) {
-  SimMachine m(CyrixDesc(0x00, 0x00));
+  SimMachine m(Cyrix6x86Pc({true, 0x00, 0x00, false}));
   EXPECT_EQ(m.IdFlagChangeable(), 0);
   const CpuidRegs off = m.Cpuid(0);
   EXPECT_EQ(off.eax | off.ebx | off.ecx | off.edx, 0u);
@@ -130,13 +123,13 @@ TEST(SimCyrix, CpuidAndIdFlagFollowCcrFourBitSeven) {
 }
 
 TEST(SimCyrix, LockedMappingAndAbsentRegisters) {
-  SimMachineDesc locked = CyrixDesc(0x00, 0x00);
+  SimMachineDesc locked = Cyrix6x86Pc({true, 0x00, 0x00, false});
   locked.cyrix.mapen_locked = true;
   SimMachine m(locked);
   CyrixWrite(m, 0xC3, 0x1F);
   EXPECT_EQ(m.ccr3, 0x0F);  // low bits take the write, MAPEN does not
 
-  SimMachine plain(PlainDesc());
+  SimMachine plain(CachedPentium());
   EXPECT_EQ(CyrixRead(plain, 0xC3), 0xFF);
   CyrixWrite(plain, 0xC3, 0x10);
   EXPECT_EQ(CyrixRead(plain, 0xC3), 0xFF);

@@ -68,7 +68,7 @@ TEST(SimTimer, ControlWordStopsTheCountUntilTheReloadIsWritten) {
 // microsecond: 27.4625 ms of processor clocks, whatever the clock.
 TEST(SimTimer, WrapPeriodInVirtualTime) {
   for (double mhz : {60.0, 233.33}) {
-    SimMachineDesc desc = PlainDesc();
+    SimMachineDesc desc = CachedPentium();
     desc.cpu.clock_mhz = mhz;
     SimMachine m(desc);
     SetSquareWave(m, 0x00, 0x00);
@@ -88,7 +88,7 @@ TEST(SimTimer, WrapPeriodInVirtualTime) {
 }
 
 TEST(SimRtc, SecondsTickInBcdFromTheStartTime) {
-  SimMachineDesc desc = PlainDesc();
+  SimMachineDesc desc = CachedPentium();
   desc.port_access_us = 0.0;
   SimMachine m(desc);
   EXPECT_EQ(RtcSeconds(m), 0x56);  // 12:34:56.3
@@ -121,7 +121,7 @@ double SecondBetweenTicks(const SimMachineDesc& desc) {
 }
 
 TEST(SimRtc, RateErrorStretchesTheSecond) {
-  SimMachineDesc desc = PlainDesc();
+  SimMachineDesc desc = CachedPentium();
   EXPECT_NEAR(SecondBetweenTicks(desc), 1.0, 3e-6);
   desc.rtc_seconds_per_second = 1.02;
   EXPECT_NEAR(SecondBetweenTicks(desc), 1.02, 3e-6);

@@ -14,7 +14,7 @@
 #include "cpu/cpu_info.h"
 #include "driver/options.h"
 #include "hw/hw.h"
-#include "hw/sim/sim_machine.h"
+#include "simulated_pc.h"
 
 namespace {
 
@@ -114,15 +114,6 @@ class MemoryBench : public ::testing::Test {
 
   BenchProbe probe;
 };
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
-}
 
 TEST_F(MemoryBench, WorkedExampleRowsPrintExactly) {
   // 8 trips for 1 KB; the empty twin costs 16, the timed loop 16 + net.
@@ -274,21 +265,9 @@ TEST_F(MemoryBench, RefusedBufferPrintsNothing) {
   EXPECT_EQ(probe.events[0].kind, 'a');
 }
 
-// A Pentium-class PC with 8 KB of L1 and 256 KB of L2.
-SimMachineDesc CachedPc() {
-  SimMachineDesc desc = {};
-  desc.name = "bench";
-  desc.description = "bench machine";
-  desc.cpu = {true, false, "GenuineIntel", 1, 0x052C, 0x000003BF, false, 100.0, 1.0, false};
-  desc.caches = {8 * 1024, 256 * 1024, 2.0, 6.0, 20.0, 3.0, 8.0, 24.0};
-  desc.port_access_us = 1.0;
-  desc.rtc_seconds_per_second = 1.0;
-  return desc;
-}
-
 TEST(MemoryBenchSimulated, RowsStepDownWhereTheCachesEnd) {
   options.batch = 1;
-  SimMachineDesc desc = CachedPc();
+  SimMachineDesc desc = CachedPentium();
   SimMachine sim(desc);
   sim.tracing = false;
   UseMachine(&sim, false);

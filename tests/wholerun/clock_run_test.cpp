@@ -17,8 +17,6 @@
 
 namespace {
 
-const char BANNER[] = "\n--- KORVALT  ver 0.14  by Telvaroq ---\n";
-const char DASHES[] = "------------------------------------------\n";
 const char WARNING_HEAD[] =
     "-------------------------------------------------\n"
     "Either CMOS-RTC or 14.318MHz clock seems strange.\n";

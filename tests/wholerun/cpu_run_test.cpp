@@ -7,7 +7,6 @@
 
 namespace {
 
-const char DASHES[] = "------------------------------------------\n";
 const char ENABLED[] = "M1 Register I/O Mapping enabled.\nM1 CPUID enabled.\n";
 const char RESTORED[] =
     "M1 CPUID is set back to original value (disabled).\n"
@@ -15,11 +14,7 @@ const char RESTORED[] =
 
 // A 6x86MX-like processor with CPUID and the register mapping both off.
 SimMachineDesc CyrixPc(const SimBridgeImage* bridge) {
-  SimMachineDesc desc = BareMachine(bridge);
-  std::memcpy(desc.cpu.vendor, "CyrixInstead", 13);
-  desc.cpu.signature = 0x0600;
-  desc.cpu.features_edx = 0x0080A135;
-  desc.cpu.clock_mhz = 150.0;
+  SimMachineDesc desc = BarePc("CyrixInstead", 0x0600, 0x0080A135, 150.0, bridge);
   desc.cpu.cpuid_gated_by_cyrix = true;
   desc.cyrix = SimCyrix{true, 0x00, 0x00, false};
   return desc;
@@ -53,7 +48,7 @@ TEST(CyrixRun, PreparedBeforeIdentificationAndPutBackAfterTheSections) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   const std::string head =
-      BANNER_TEXT + std::string(ENABLED) + DASHES + "|CPU:6x86MX[CyrixInstead Fam6 Mdl0 Stp 0]|\n";
+      BANNER + std::string(ENABLED) + DASHES + "|CPU:6x86MX[CyrixInstead Fam6 Mdl0 Stp 0]|\n";
   EXPECT_EQ(run.out.substr(0, head.size()), head);
   const std::string tail = std::string(DASHES) + RESTORED;
   ASSERT_GE(run.out.size(), tail.size());
@@ -68,7 +63,7 @@ TEST(CyrixRun, NoCpuLeavesTheConfigurationPortsAlone) {
   SimMachine sim(CyrixPc(nullptr));
   InProcessRun run = RunInProcess(sim, {"-b", "-nocpu", "-nochipset", "-nomemory"});
   EXPECT_FALSE(CyrixPortsTouched(sim.trace));
-  EXPECT_EQ(run.out, BANNER_TEXT);
+  EXPECT_EQ(run.out, BANNER);
   // CPUID stays off, so the processor is still identified as having none.
   EXPECT_EQ(cpu_info.has_cpuid, 0);
 }
@@ -78,7 +73,7 @@ TEST(CyrixRun, AbortedSetCommandStillRestoresCpuidThenTheMapping) {
   InProcessRun run = RunInProcess(sim, {"-b", "-force", "-set53:9=1"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.err, "");
-  EXPECT_EQ(run.out, BANNER_TEXT + std::string(ENABLED) + RESTORED);
+  EXPECT_EQ(run.out, BANNER + std::string(ENABLED) + RESTORED);
   const size_t n = sim.trace.size();
   ASSERT_GE(n, 4u);
   EXPECT_EQ(sim.trace[n - 4], (PortAccess{'o', 0x22, 0xE8}));
@@ -90,9 +85,8 @@ TEST(CyrixRun, AbortedSetCommandStillRestoresCpuidThenTheMapping) {
 
 TEST(CyrixRun, ReaderThatWentAwayDoesNotStopTheRestore) {
   SimMachine sim(CyrixPc(nullptr));
-  UseMachine(&sim, false);
+  StartRunOn(&sim);
   UseConsoleDescriptors(-1, -1);
-  ResetRunState();
   // Standard output is a pipe nobody reads; the rejected spec's report on
   // standard error pushes the report so far into it.
   int ends[2];
@@ -126,9 +120,8 @@ void RunBatchIntoStandardError(SimMachine* sim) {
   char name[] = "korvalt";
   char batch[] = "-b";
   char* argv[] = {name, batch, nullptr};
-  UseMachine(sim, false);
+  StartRunOn(sim);
   UseConsoleDescriptors(-1, -1);
-  ResetRunState();
   RunMainSequence(2, argv);
 }
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-const char BANNER[] = "\n--- KORVALT  ver 0.14  by Telvaroq ---\n";
-
 const char HELP_AFTER_NAME[] =
     " <options>\n"
     "<options>: -v or -verbose printout verbose messages.\n"
@@ -88,8 +86,8 @@ TEST(OptionsWithoutTerminal, FlagsMatchWholeArgumentsInAnyCase) {
   ProgramResult no_cpu = RunAlone({"-nocpu"}, {SIM_MACHINE});
   EXPECT_EQ(no_cpu.exit_status, 0);
   EXPECT_NE(no_cpu.out, plain.out);
-  EXPECT_EQ(no_cpu.out.find("------------------------------------------\n"), std::string::npos);
-  EXPECT_NE(plain.out.find("------------------------------------------\n"), std::string::npos);
+  EXPECT_EQ(no_cpu.out.find(DASHES), std::string::npos);
+  EXPECT_NE(plain.out.find(DASHES), std::string::npos);
 
   const std::vector<std::pair<std::string, std::string>> same = {{"-NOCPU", "-nocpu"},
                                                                  {"-B", "-b"},
@@ -126,7 +124,7 @@ TEST(OptionsWithoutTerminal, SectionFlagsLeaveOutTheirSections) {
 TEST(OptionsWithoutTerminal, NoCpuStillMeasuresTheClockForTheMemorySection) {
   ProgramResult result = RunAlone({"-nocpu", "-nochipset"}, {SIM_MACHINE});
   EXPECT_EQ(result.exit_status, 0);
-  EXPECT_EQ(result.out.find("------------------------------------------\n"), std::string::npos);
+  EXPECT_EQ(result.out.find(DASHES), std::string::npos);
   EXPECT_EQ(CountOf(result.out, "READ "), 14);
   EXPECT_EQ(CountOf(result.out, "WRITE "), 14);
   EXPECT_EQ(result.out.find("Sorry"), std::string::npos);

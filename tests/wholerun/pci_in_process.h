@@ -11,8 +11,7 @@
 #include "driver/driver.h"
 #include "hw/hw.h"
 #include "pci/pci_test_support.h"
-
-const char BANNER_TEXT[] = "\n--- KORVALT  ver 0.14  by Telvaroq ---\n";
+#include "wholerun/run_program.h"
 
 struct InProcessRun {
   int status;
@@ -30,9 +29,8 @@ inline InProcessRun RunInProcess(SimMachine& sim, const std::vector<std::string>
     argv.push_back(&text[0]);
   argv.push_back(nullptr);
 
-  UseMachine(&sim, false);
+  StartRunOn(&sim);
   UseConsoleDescriptors(-1, -1);
-  ResetRunState();
   sim.trace.clear();
 
   testing::internal::CaptureStdout();

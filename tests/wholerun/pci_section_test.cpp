@@ -9,7 +9,7 @@ TEST(ChipsetSectionRun, NoChipsetStillProbesTheBridge) {
   SimMachineDesc desc = BareMachine(&bridge.image);
   SimMachine sim(desc);
   InProcessRun run = RunInProcess(sim, {"-b", "-nocpu", "-nomemory", "-nochipset"});
-  EXPECT_EQ(run.out, BANNER_TEXT);
+  EXPECT_EQ(run.out, BANNER);
   std::vector<std::string> expected = {"d CF8 80000000", "i CFC",          "d CF8 80000001",
                                        "i CFD",          "d CF8 80000002", "i CFE",
                                        "d CF8 80000003", "i CFF",          "d CF8 0"};

@@ -6,6 +6,11 @@
 #include <string>
 #include <vector>
 
+// What every run prints first, and the rule above and below the processor
+// section.
+const char BANNER[] = "\n--- KORVALT  ver 0.14  by Telvaroq ---\n";
+const char DASHES[] = "------------------------------------------\n";
+
 struct RunRequest {
   std::vector<std::string> args;  // after the program name
   std::vector<std::string> env;   // extra "NAME=value" entries

@@ -40,8 +40,7 @@ TEST_F(UnknownBridgeRun, ForceAppliesEverySpecBeforeTheSectionIsPrinted) {
   expected[0x5A] = 0x01;
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out, BANNER_TEXT + lines +
-                         "Unsupported Device: VendorID = 8086, DeviceID = 1237\n" +
+  EXPECT_EQ(run.out, BANNER + lines + "Unsupported Device: VendorID = 8086, DeviceID = 1237\n" +
                          ExpectedDump(expected));
 }
 
@@ -49,7 +48,7 @@ TEST_F(UnknownBridgeRun, WithoutForceSetCommandsAreSkippedSilently) {
   InProcessRun run =
       RunInProcess(sim, {"-b", "-nocpu", "-nomemory", "-set51:2-5=1010", "-set5=bad"});
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out, BANNER_TEXT +
+  EXPECT_EQ(run.out, BANNER +
                          std::string("Unsupported Device: VendorID = 8086, DeviceID = "
                                      "1237\n") +
                          ExpectedDump(expected));
@@ -60,7 +59,7 @@ TEST_F(UnknownBridgeRun, BatchAbortsAtTheFirstRejectedSpecBeforeAnyWrite) {
   InProcessRun run = RunInProcess(sim, {"-b", "-nocpu", "-nomemory", "-force", "-set51:2-5=1010",
                                         "-set53:5-2=1", "-set53=11111111"});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, BANNER_TEXT);
+  EXPECT_EQ(run.out, BANNER);
   EXPECT_EQ(run.err,
             "Error in port value setting:\n"
             "Invalid bit range. End bit must not be below start bit.\n"
@@ -80,7 +79,7 @@ TEST_F(UnknownBridgeRun, WithoutATerminalARejectedSpecAborts) {
   std::vector<std::string> args = {"-nocpu", "-nomemory", "-nobeep",
                                    "-force", "-set51=0",  "-set51=2"};
   InProcessRun run = RunInProcess(sim, args);
-  EXPECT_EQ(run.out, BANNER_TEXT);
+  EXPECT_EQ(run.out, BANNER);
   EXPECT_EQ(run.err, "Error in port value setting:\n'0' or '1' expected.\n51=2\n   ^");
   EXPECT_FALSE(DataPortWritten(sim.trace));
 }
@@ -97,7 +96,7 @@ TEST_F(KnownBridgeRun, NoChipsetStillAppliesAndPrintsTheFieldLines) {
   InProcessRun run = RunInProcess(
       sim, {"-b", "-nocpu", "-nomemory", "-nochipset", "-set53:0-3=1010", "-set51:2-5=1010"});
   // 51h has no row in this chipset's table and -force is not given.
-  EXPECT_EQ(run.out, BANNER_TEXT);
+  EXPECT_EQ(run.out, BANNER);
   EXPECT_EQ(run.err,
             "Error in port value setting:\nThe specified register number and bits are not "
             "registered. Specify -force if you want to set it anyhow.\n51:2-5=1010\n"

@@ -7,7 +7,6 @@
 namespace {
 
 const char MACHINE[] = "KORVALT_MACHINE=p55c-430tx";
-const char BANNER[] = "\n--- KORVALT  ver 0.14  by Telvaroq ---\n";
 const char QUESTION[] = "Aboart(A) or Ignore(I)?";
 const char END_PROMPT[] = "***END*** Hit any key to exit";
 
