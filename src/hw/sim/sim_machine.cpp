@@ -57,7 +57,6 @@ SimMachine::SimMachine(const SimMachineDesc& desc) : desc_(desc) {
   TimerReset(&timer_, TimerTicks());
   ccr3 = desc.cyrix.ccr3;
   ccr4 = desc.cyrix.ccr4;
-  frozen_counter_ = cycles_;
 }
 
 uint64_t SimMachine::ClocksForMicroseconds(double us) const {
@@ -167,7 +166,8 @@ int SimMachine::IdFlagChangeable() {
 }
 
 uint64_t SimMachine::ReadTimeStampCounter() {
-  const uint64_t value = desc_.cpu.tsc_stands_still ? frozen_counter_ : cycles_;
+  // A counter that stands still keeps its power-on value.
+  const uint64_t value = desc_.cpu.tsc_stands_still ? 0 : cycles_;
   Spend(COUNTER_READ_CLOCKS);
   return value;
 }

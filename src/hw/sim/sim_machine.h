@@ -139,7 +139,6 @@ class SimMachine : public Machine {
   uint64_t cycles_ = 0;
   uint64_t clock_hz_;
   uint64_t port_clocks_;
-  uint64_t frozen_counter_ = 0;
 
   PciMechanismModel pci_{};
   TimerChannelModel timer_{};
