@@ -33,8 +33,6 @@ const char HELP_AFTER_NAME[] =
     "  -set53=11110000  ; set register 53 to 11110000(=0xF0)\n"
     "  -set52:3=1       ; set register 52's bit 3 to 1\n";
 
-const char SIM_MACHINE[] = "KORVALT_MACHINE=p55c-430tx";
-
 ProgramResult RunAlone(std::vector<std::string> args, std::vector<std::string> env = {}) {
   RunRequest request;
   request.args = std::move(args);

@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
-// What every run prints first, and the rule above and below the processor
-// section.
+// What every run prints first, the rule above and below the processor
+// section, and the prompt that closes a run.
 const char BANNER[] = "\n--- KORVALT  ver 0.14  by Telvaroq ---\n";
 const char DASHES[] = "------------------------------------------\n";
+const char RUN_END[] = "***END*** Hit any key to exit";
+// The simulated PC of the runs that need a known chipset.
+const char SIM_MACHINE[] = "KORVALT_MACHINE=p55c-430tx";
 
 struct RunRequest {
   std::vector<std::string> args;  // after the program name

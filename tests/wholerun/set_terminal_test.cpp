@@ -6,9 +6,7 @@
 
 namespace {
 
-const char MACHINE[] = "KORVALT_MACHINE=p55c-430tx";
 const char QUESTION[] = "Aboart(A) or Ignore(I)?";
-const char END_PROMPT[] = "***END*** Hit any key to exit";
 
 TEST(SetCommandRun, RejectedSpecsAreEchoedWithACaretAndEndTheRun) {
   struct Case {
@@ -37,7 +35,7 @@ TEST(SetCommandRun, RejectedSpecsAreEchoedWithACaretAndEndTheRun) {
     SCOPED_TRACE(c.argument);
     RunRequest request;
     request.args = {"-b", "-nocpu", "-nomemory", c.argument};
-    request.env = {MACHINE};
+    request.env = {SIM_MACHINE};
     ProgramResult result = RunWithoutTerminal(request);
     std::string spec = std::string(c.argument).substr(4);
     EXPECT_EQ(result.exit_status, 0);
@@ -50,7 +48,7 @@ TEST(SetCommandRun, RejectedSpecsAreEchoedWithACaretAndEndTheRun) {
 TEST(SetCommandRun, ForceLetsAnUnregisteredSpanThrough) {
   RunRequest request;
   request.args = {"-b", "-nocpu", "-nomemory", "-nochipset", "-force", "-set51:2-5=1010"};
-  request.env = {MACHINE};
+  request.env = {SIM_MACHINE};
   ProgramResult result = RunWithoutTerminal(request);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(CountOf(result.out, "old value:51:2-5:***User Specified Field***      = "), 1);
@@ -64,9 +62,9 @@ TEST(SetCommandOnTerminal, IgnoreSkipsTheSpecInBothPasses) {
   RunRequest request;
   request.args = {"-nocpu", "-nomemory",    "-nochipset",     "-nobeep",
                   "-force", "-set53:5-2=1", "-set51:2-5=1010"};
-  request.env = {MACHINE};
+  request.env = {SIM_MACHINE};
   TerminalResult result =
-      RunOnTerminal(request, {{QUESTION, "x"}, {QUESTION, "I"}, {END_PROMPT, " "}});
+      RunOnTerminal(request, {{QUESTION, "x"}, {QUESTION, "I"}, {RUN_END, " "}});
   EXPECT_FALSE(result.timed_out);
   EXPECT_EQ(result.exit_status, 0);
   const std::string& screen = result.screen;
@@ -76,7 +74,7 @@ TEST(SetCommandOnTerminal, IgnoreSkipsTheSpecInBothPasses) {
   size_t caret = screen.find("53:5-2=1\r\n     ^");
   size_t ignored = screen.find("command ignored: -set53:5-2=1\r\n");
   size_t applied = screen.find("new value:51:2-5:***User Specified Field***      = 1010");
-  size_t end = screen.find(END_PROMPT);
+  size_t end = screen.find(RUN_END);
   ASSERT_NE(caret, std::string::npos) << screen;
   ASSERT_NE(ignored, std::string::npos) << screen;
   ASSERT_NE(applied, std::string::npos) << screen;
@@ -88,13 +86,13 @@ TEST(SetCommandOnTerminal, IgnoreSkipsTheSpecInBothPasses) {
 TEST(SetCommandOnTerminal, AbortEndsTheRunBeforeAnythingIsWritten) {
   RunRequest request;
   request.args = {"-nocpu", "-nomemory", "-nobeep", "-force", "-set51:2-5=1010", "-set53=2"};
-  request.env = {MACHINE};
-  TerminalResult result = RunOnTerminal(request, {{QUESTION, "a"}, {END_PROMPT, " "}});
+  request.env = {SIM_MACHINE};
+  TerminalResult result = RunOnTerminal(request, {{QUESTION, "a"}, {RUN_END, " "}});
   EXPECT_FALSE(result.timed_out);
   EXPECT_EQ(result.exit_status, 0);
   EXPECT_EQ(CountOf(result.screen, "value:"), 0) << result.screen;
   EXPECT_EQ(CountOf(result.screen, "PCI HostBridge"), 0) << result.screen;
-  EXPECT_EQ(CountOf(result.screen, END_PROMPT), 1);
+  EXPECT_EQ(CountOf(result.screen, RUN_END), 1);
 }
 
 }  // namespace

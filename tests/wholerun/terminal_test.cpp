@@ -12,8 +12,6 @@ namespace {
 const char MORE[] = "--more-- hit any key to continue";
 const char BLANKING[] = "\r                                \r";
 const char HELP_END[] = "Hit any key to exit";
-const char RUN_END[] = "***END*** Hit any key to exit";
-const char SIM_MACHINE[] = "KORVALT_MACHINE=p55c-430tx";
 
 TerminalResult RunHelpOnTerminal(std::vector<std::string> args, std::vector<KeyStep> steps,
                                  const std::string& stdout_file = "") {
