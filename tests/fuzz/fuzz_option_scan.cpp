@@ -134,7 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   });
 
   // A set command is any argument whose first four characters are "-set" in
-  // any case; its spec is the rest of that very argument.
+  // any case; its set spec is the rest of that very argument.
   for (size_t i = 0; i < args.size(); ++i) {
     const char* spec = SetSpecOf(argv[i]);
     bool is_set = Lower(args[i].substr(0, 4)) == "-set";

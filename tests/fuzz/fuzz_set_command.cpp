@@ -4,12 +4,12 @@
 // The configuration byte picks the machine (bits 7-2, modulo the catalogue)
 // and turns -force (bit 0) and -verbose (bit 1) on.
 //
-// Every spec is checked twice, as the driver does:
+// Every set spec is checked twice, as the driver does:
 //  - check pass, batch on: a rejection prints the message and a caret that
 //    stands under a character of the set spec or just after its last one, and
 //    aborts; an acceptance prints nothing; either way no byte is written.
 //  - apply pass: a rejection is noted as ignored and writes nothing; an
-//    accepted spec reads the register, prints the old and new field lines and
+//    accepted set spec reads the register, prints the old and new field lines and
 //    writes exactly the merged byte.
 // What is accepted, and the register, span and value it names, must be what
 // an independent reading of the grammar below finds.
