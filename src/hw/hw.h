@@ -20,25 +20,42 @@ extern bool tsc_is_native;
 // time-stamp counter is the processor's own (read inline).
 void UseMachine(Machine* machine, bool native);
 
-inline uint8_t PortInByte(uint16_t port) { return current_machine->InByte(port); }
-inline void PortOutByte(uint16_t port, uint8_t value) { current_machine->OutByte(port, value); }
+inline uint8_t PortInByte(uint16_t port) {
+  return current_machine->InByte(port);
+}
+inline void PortOutByte(uint16_t port, uint8_t value) {
+  current_machine->OutByte(port, value);
+}
 inline void PortOutDword(uint16_t port, uint32_t value) {
   current_machine->OutDword(port, value);
 }
-inline CpuidRegs ExecuteCpuid(uint32_t leaf) { return current_machine->Cpuid(leaf); }
-inline int IdFlagChangeable() { return current_machine->IdFlagChangeable(); }
+inline CpuidRegs ExecuteCpuid(uint32_t leaf) {
+  return current_machine->Cpuid(leaf);
+}
+inline int IdFlagChangeable() {
+  return current_machine->IdFlagChangeable();
+}
 
 inline uint64_t ReadTimeStampCounter() {
 #if defined(__i386__) || defined(__x86_64__)
-  if (tsc_is_native) return __rdtsc();
+  if (tsc_is_native)
+    return __rdtsc();
 #endif
   return current_machine->ReadTimeStampCounter();
 }
 
-inline void DisableInterrupts() { current_machine->InterruptsOff(); }
-inline void EnableInterrupts() { current_machine->InterruptsOn(); }
-inline double FdivResidue(double x) { return current_machine->FdivResidue(x); }
-inline void RunIncGroup(unsigned block_length) { current_machine->RunIncGroup(block_length); }
+inline void DisableInterrupts() {
+  current_machine->InterruptsOff();
+}
+inline void EnableInterrupts() {
+  current_machine->InterruptsOn();
+}
+inline double FdivResidue(double x) {
+  return current_machine->FdivResidue(x);
+}
+inline void RunIncGroup(unsigned block_length) {
+  current_machine->RunIncGroup(block_length);
+}
 inline void RunReadBursts(const void* block, uint32_t trips) {
   current_machine->RunReadBursts(block, trips);
 }
@@ -48,8 +65,12 @@ inline void RunWriteBursts(void* block, uint32_t trips) {
 inline void RunEmptyBursts(const void* block, uint32_t trips) {
   current_machine->RunEmptyBursts(block, trips);
 }
-inline void ClearBlock(void* block, size_t bytes) { current_machine->ClearBlock(block, bytes); }
-inline void* AllocateTestBuffer(size_t bytes) { return current_machine->AllocateTestBuffer(bytes); }
+inline void ClearBlock(void* block, size_t bytes) {
+  current_machine->ClearBlock(block, bytes);
+}
+inline void* AllocateTestBuffer(size_t bytes) {
+  return current_machine->AllocateTestBuffer(bytes);
+}
 inline void ReleaseTestBuffer(void* buffer, size_t bytes) {
   current_machine->ReleaseTestBuffer(buffer, bytes);
 }

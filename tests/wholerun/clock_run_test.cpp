@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -110,15 +111,22 @@ TEST(NativeClockRun, CounterClockAgreesWithTheKernelsClock) {
   if (!CounterRunsAtOneRate())
     GTEST_SKIP() << "the time-stamp counter does not run at one rate";
   const double expected = CounterMhzByKernelClock();
-  const auto started = std::chrono::steady_clock::now();
-  const ProgramResult run = RunProcessorSection(nullptr);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  // A shared machine can take the processor away at either end of the
+  // measured second, or during the loop runs; a second run is allowed when
+  // the first was disturbed.  1 % still catches a count cut to 32 bits or
+  // read as signed, which are off by far more.
+  ProgramResult run;
+  double seconds = 0.0;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const auto started = std::chrono::steady_clock::now();
+    run = RunProcessorSection(nullptr);
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    if (run.exit_status == 0 && run.err.empty() && ClockAfter(run.out, BY_LOOP) > 0.0 &&
+        std::fabs(ClockAfter(run.out, BY_COUNTER) - expected) <= expected * 0.01)
+      break;
+  }
   EXPECT_EQ(run.exit_status, 0);
   EXPECT_EQ(run.err, "");
-  // A shared machine can take the processor away at either end of the
-  // measured second; 1 % still catches a count cut to 32 bits or read as
-  // signed, which are off by far more.
   EXPECT_NEAR(ClockAfter(run.out, BY_COUNTER), expected, expected * 0.01);
   EXPECT_GT(ClockAfter(run.out, BY_LOOP), 0.0);
   // One real-time-clock second, up to one more to reach it, the timer passes.

@@ -36,5 +36,9 @@ extern const RegisterField fields_vt82c595[];
 extern const RegisterField fields_vt82c580[];
 
 // bit_spec decoding, shared by the report and the set command.
-inline unsigned FieldLowestBit(uint32_t bit_spec) { return bit_spec & 7; }
-inline unsigned FieldWidth(uint32_t bit_spec) { return ((((bit_spec >> 3) & 7) + 7) % 8) + 1; }
+inline unsigned FieldLowestBit(uint32_t bit_spec) {
+  return bit_spec & 7;
+}
+inline unsigned FieldWidth(uint32_t bit_spec) {
+  return ((((bit_spec >> 3) & 7) + 7) % 8) + 1;
+}
