@@ -74,3 +74,6 @@ inline void* AllocateTestBuffer(size_t bytes) {
 inline void ReleaseTestBuffer(void* buffer, size_t bytes) {
   current_machine->ReleaseTestBuffer(buffer, bytes);
 }
+inline unsigned HostBridgeBytesReadable() {
+  return current_machine->HostBridgeBytesReadable();
+}

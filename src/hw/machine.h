@@ -55,4 +55,9 @@ class Machine {
   // The benchmark's executable read-write buffer; nullptr when refused.
   virtual void* AllocateTestBuffer(size_t bytes) = 0;
   virtual void ReleaseTestBuffer(void* buffer, size_t bytes) = 0;
+
+  // How many configuration bytes of bus 0, device 0, function 0, counted from
+  // offset 0, this machine really reads; reads beyond them answer FFh.  An
+  // operating system may show an ordinary user only the first 64.
+  virtual unsigned HostBridgeBytesReadable() { return 256; }
 };
