@@ -79,8 +79,56 @@ const char* YesNo(bool flag) {
   return flag ? "yes" : "no";
 }
 
-bool EdxBit(uint32_t edx, int bit) {
-  return ((edx >> bit) & 1u) != 0;
+enum Wording { YES_NO, PRESENT, SUPPORTED };
+
+// The leaf-1 EDX feature bits the report names, in the order of their lines.
+// Detection, the capability lines and the "other CPUID bits" mask all come
+// from this one list, so a bit is either named here or shown as reserved.
+struct Capability {
+  int edx_bit;
+  bool CpuInfo::*flag;
+  const char* label;  // padded so that every value starts in column 27
+  Wording wording;
+  bool fdiv_line_after;  // the FDIV warning belongs right below this line
+};
+
+const Capability capabilities[] = {
+    {5, &CpuInfo::has_msr, "Pentium-class CPU:       ", YES_NO, false},
+    {0, &CpuInfo::has_fpu, "Built-in FPU:            ", PRESENT, false},
+    {23, &CpuInfo::has_mmx, "MMX capable:             ", YES_NO, true},
+    {1, &CpuInfo::has_vme, "Extensions to V-x86 mode:", SUPPORTED, false},
+    {2, &CpuInfo::has_de, "I/O Break Point:         ", SUPPORTED, false},
+    {4, &CpuInfo::has_tsc, "Timestamp Counter:       ", SUPPORTED, false},
+    {6, &CpuInfo::has_pae, "Physical Addr. extension:", SUPPORTED, false},
+    {3, &CpuInfo::has_pse, "Paging mode extension:   ", SUPPORTED, false},
+    {12, &CpuInfo::has_mtrr, "Memory Type Range Regs.: ", SUPPORTED, false},
+    {14, &CpuInfo::has_mca, "Machine Check function:  ", SUPPORTED, false},
+    {7, &CpuInfo::has_mce, "Machine Check exception: ", SUPPORTED, false},
+    {13, &CpuInfo::has_pge, "PTE global bit:          ", SUPPORTED, false},
+    {9, &CpuInfo::has_apic, "APIC support:            ", SUPPORTED, false},
+    {8, &CpuInfo::has_cx8, "CMPXCHG8B instruction:   ", SUPPORTED, false},
+    {15, &CpuInfo::has_cmov, "CMOV instruction:        ", SUPPORTED, false},
+};
+
+// The EDX bits without a capability line.
+uint32_t ReservedEdxMask() {
+  uint32_t named = 0;
+  for (const Capability& capability : capabilities)
+    named |= 1u << capability.edx_bit;
+  return ~named;
+}
+
+const char* CapabilityValue(const Capability& capability) {
+  const bool flag = cpu_info.*capability.flag;
+  switch (capability.wording) {
+    case YES_NO:
+      return YesNo(flag);
+    case PRESENT:
+      return flag ? "present" : "not present";
+    case SUPPORTED:
+      break;
+  }
+  return Supported(flag);
 }
 
 }  // namespace
@@ -133,25 +181,12 @@ int DetectCpu() {
   cpu_info.model = static_cast<int>((leaf1.eax >> 4) & 0xF);
   cpu_info.stepping = static_cast<int>(leaf1.eax & 0xF);
   const uint32_t edx = leaf1.edx;
-  cpu_info.has_fpu = EdxBit(edx, 0);
-  cpu_info.has_vme = EdxBit(edx, 1);
-  cpu_info.has_de = EdxBit(edx, 2);
-  cpu_info.has_pse = EdxBit(edx, 3);
-  cpu_info.has_tsc = EdxBit(edx, 4);
-  cpu_info.has_msr = EdxBit(edx, 5);
-  cpu_info.has_pae = EdxBit(edx, 6);
-  cpu_info.has_mce = EdxBit(edx, 7);
-  cpu_info.has_cx8 = EdxBit(edx, 8);
-  cpu_info.has_apic = EdxBit(edx, 9);
-  cpu_info.has_mtrr = EdxBit(edx, 12);
-  cpu_info.has_pge = EdxBit(edx, 13);
-  cpu_info.has_mca = EdxBit(edx, 14);
-  cpu_info.has_cmov = EdxBit(edx, 15);
-  cpu_info.has_mmx = EdxBit(edx, 23);
+  for (const Capability& capability : capabilities)
+    cpu_info.*capability.flag = ((edx >> capability.edx_bit) & 1u) != 0;
   cpu_info.reserved_eax = leaf1.eax & 0xFFFFF000u;
   cpu_info.reserved_ebx = leaf1.ebx;
   cpu_info.reserved_ecx = leaf1.ecx;
-  cpu_info.reserved_edx = edx & 0xFF7F0C00u;
+  cpu_info.reserved_edx = edx & ReservedEdxMask();
 
   DisableInterrupts();
   if (cpu_info.has_tsc) {
@@ -199,23 +234,11 @@ int PrintCpuReport() {
   }
   PagedPrint("|----------------------------------------|\n");
   PagedPrint("| ---------- CPU Capabilities ---------- |\n");
-  PagedPrint("| Pentium-class CPU:       %-13s |\n", YesNo(cpu_info.has_msr));
-  PagedPrint("| Built-in FPU:            %-13s |\n", cpu_info.has_fpu ? "present" : "not present");
-  PagedPrint("| MMX capable:             %-13s |\n", YesNo(cpu_info.has_mmx));
-  if (flawed)
-    PagedPrint("| !!This Pentium CPU has BUGGY FPU!!     |\n");
-  PagedPrint("| Extensions to V-x86 mode:%-13s |\n", Supported(cpu_info.has_vme));
-  PagedPrint("| I/O Break Point:         %-13s |\n", Supported(cpu_info.has_de));
-  PagedPrint("| Timestamp Counter:       %-13s |\n", Supported(cpu_info.has_tsc));
-  PagedPrint("| Physical Addr. extension:%-13s |\n", Supported(cpu_info.has_pae));
-  PagedPrint("| Paging mode extension:   %-13s |\n", Supported(cpu_info.has_pse));
-  PagedPrint("| Memory Type Range Regs.: %-13s |\n", Supported(cpu_info.has_mtrr));
-  PagedPrint("| Machine Check function:  %-13s |\n", Supported(cpu_info.has_mca));
-  PagedPrint("| Machine Check exception: %-13s |\n", Supported(cpu_info.has_mce));
-  PagedPrint("| PTE global bit:          %-13s |\n", Supported(cpu_info.has_pge));
-  PagedPrint("| APIC support:            %-13s |\n", Supported(cpu_info.has_apic));
-  PagedPrint("| CMPXCHG8B instruction:   %-13s |\n", Supported(cpu_info.has_cx8));
-  PagedPrint("| CMOV instruction:        %-13s |\n", Supported(cpu_info.has_cmov));
+  for (const Capability& capability : capabilities) {
+    PagedPrint("| %s%-13s |\n", capability.label, CapabilityValue(capability));
+    if (capability.fdiv_line_after && flawed)
+      PagedPrint("| !!This Pentium CPU has BUGGY FPU!!     |\n");
+  }
   PagedPrint("| ---------- other CPUID bits ---------- |\n");
 
   // EAX keeps only bits 12-31 (family, model and stepping have their own
@@ -229,7 +252,7 @@ int PrintCpuReport() {
       {'A', cpu_info.reserved_eax, 0xFFFFF000u},
       {'B', cpu_info.reserved_ebx, 0xFFFFFFFFu},
       {'C', cpu_info.reserved_ecx, 0xFFFFFFFFu},
-      {'D', cpu_info.reserved_edx, 0xFF7F0C00u},
+      {'D', cpu_info.reserved_edx, ReservedEdxMask()},
   };
   for (const ReservedLine& line : reserved) {
     PagedPrint("| Reserved bits of E%cX:    %08lX      |\n", line.register_letter,
