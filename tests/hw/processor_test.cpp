@@ -123,7 +123,7 @@ double CycleRatio(RunA a, RunB b) {
   return ratios[ratios.size() / 2];
 }
 
-TEST(NativeLoops, CycleCountsScaleWithInstructionCounts) {
+TEST(NativeTiming, LoopCyclesScaleWithInstructionCounts) {
   Machine* m = CreateServedPortsMachine();
   Pages pages(8);
   unsigned char* block = pages.base;

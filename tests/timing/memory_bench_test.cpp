@@ -14,13 +14,14 @@
 #include "cpu/cpu_info.h"
 #include "driver/options.h"
 #include "hw/hw.h"
+#include "null_machine.h"
 #include "simulated_pc.h"
 
 namespace {
 
 // Records every call the benchmark makes and charges the time-stamp counter
 // what the test's cost functions say.
-class BenchProbe : public Machine {
+class BenchProbe : public NullMachine {
  public:
   struct Event {
     char kind;  // c clear, e empty, r read, w write, o off, n on, a allocate, f free
@@ -44,16 +45,10 @@ class BenchProbe : public Machine {
   };
   std::vector<unsigned char> memory;
 
-  uint8_t InByte(uint16_t) override { return 0xFF; }
-  void OutByte(uint16_t, uint8_t) override {}
-  void OutDword(uint16_t, uint32_t) override {}
-  CpuidRegs Cpuid(uint32_t) override { return CpuidRegs{0, 0, 0, 0}; }
   int IdFlagChangeable() override { return 1; }
   uint64_t ReadTimeStampCounter() override { return tsc; }
   void InterruptsOff() override { Note('o', nullptr, 0), ++off_depth_; }
   void InterruptsOn() override { --off_depth_, Note('n', nullptr, 0); }
-  double FdivResidue(double) override { return 0.0; }
-  void RunIncGroup(unsigned) override {}
   void RunReadBursts(const void* block, uint32_t trips) override {
     Note('r', block, trips);
     tsc += read_cost(block, trips);

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "hw/machine.h"
+#include "null_machine.h"
 
-class ScriptedClocks : public Machine {
+class ScriptedClocks : public NullMachine {
  public:
   std::function<int(uint64_t tsc)> timer = [](uint64_t) { return 0; };
   std::function<uint8_t(long read, uint64_t tsc)> rtc = [](long, uint64_t) { return 0; };
@@ -38,23 +38,13 @@ class ScriptedClocks : public Machine {
       low_given_ = false;
     }
   }
-  void OutDword(uint16_t, uint32_t) override {}
-  CpuidRegs Cpuid(uint32_t) override { return CpuidRegs{0, 0, 0, 0}; }
-  int IdFlagChangeable() override { return 0; }
   uint64_t ReadTimeStampCounter() override { return tsc += cycles_per_counter_read; }
   void InterruptsOff() override { interrupts_on = false; }
   void InterruptsOn() override { interrupts_on = true; }
-  double FdivResidue(double) override { return 0.0; }
   void RunIncGroup(unsigned k) override {
     ++inc_groups;
     Advance(inc_group_cycles(k));
   }
-  void RunReadBursts(const void*, uint32_t) override {}
-  void RunWriteBursts(void*, uint32_t) override {}
-  void RunEmptyBursts(const void*, uint32_t) override {}
-  void ClearBlock(void*, size_t) override {}
-  void* AllocateTestBuffer(size_t) override { return nullptr; }
-  void ReleaseTestBuffer(void*, size_t) override {}
 
  private:
   void Advance(uint64_t cycles) {

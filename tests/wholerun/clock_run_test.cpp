@@ -107,7 +107,7 @@ double CounterMhzByKernelClock() {
   return static_cast<double>(end - start) / ns * 1000.0;
 }
 
-TEST(NativeClockRun, CounterClockAgreesWithTheKernelsClock) {
+TEST(NativeTiming, CounterClockAgreesWithTheKernelsClock) {
   if (!CounterRunsAtOneRate())
     GTEST_SKIP() << "the time-stamp counter does not run at one rate";
   const double expected = CounterMhzByKernelClock();
