@@ -38,7 +38,7 @@ void PrintReportSections() {
     PrintHostBridgeReport();
   if (!options.no_memory) {
     if (cpu_info.has_tsc) {
-      RunMemoryBenchmark();
+      RunMemoryBenchmark(cpu_info.clock_mhz);
     } else {
       PagedPrint(
           "Sorry, this version of KRVT does not support memory performance reporting "

@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "console/console.h"
-#include "cpu/cpu_info.h"
 #include "hw/hw.h"
 #include "timing/stopwatch.h"
 
@@ -30,7 +29,7 @@ const char HEADER[] = "     [size]: [clk/burst] [MB/sec]\n";
 
 enum RowKind { READ_ROW, WRITE_ROW };
 
-double MeasureRow(RowKind kind, unsigned char* block, long size) {
+double MeasureRow(RowKind kind, unsigned char* block, long size, double clock_mhz) {
   uint32_t trips = size > 0 ? static_cast<uint32_t>(size / BYTES_PER_TRIP) : 0;
 
   DisableInterrupts();
@@ -59,7 +58,7 @@ double MeasureRow(RowKind kind, unsigned char* block, long size) {
   }
   EnableInterrupts();
 
-  MemoryRowFigures figures = ComputeRowFigures(t, size, cpu_info.clock_mhz);
+  MemoryRowFigures figures = ComputeRowFigures(t, size, clock_mhz);
   PagedPrint(
       kind == READ_ROW ? "READ % 5ldK: %7.3lf     %6.1lf  " : "WRITE% 5ldK: %7.3lf     %6.1lf  ",
       size / 1024, figures.clk_per_burst, figures.mb_per_sec);
@@ -70,7 +69,7 @@ double MeasureRow(RowKind kind, unsigned char* block, long size) {
   return size > 0 ? static_cast<double>(t) / static_cast<double>(size) : 0.0;
 }
 
-void RunRows(RowKind kind, unsigned char* test_buffer, int best_window) {
+void RunRows(RowKind kind, unsigned char* test_buffer, int best_window, double clock_mhz) {
   PagedPrint("%s", HEADER);
   for (long kb = 1; kb <= LARGEST_ROW_KB; kb *= 2) {
     unsigned char* block = kb <= LARGEST_WINDOW_ROW_KB
@@ -78,9 +77,9 @@ void RunRows(RowKind kind, unsigned char* test_buffer, int best_window) {
                                : test_buffer;
     ClearBlock(flush_area, FLUSH_AREA_SIZE);
     if (kind == READ_ROW) {
-      MeasureReadRow(block, kb * 1024);
+      MeasureReadRow(block, kb * 1024, clock_mhz);
     } else {
-      MeasureWriteRow(block, kb * 1024);
+      MeasureWriteRow(block, kb * 1024, clock_mhz);
     }
   }
 }
@@ -127,15 +126,15 @@ int FindBestWindow(unsigned char* buffer) {
   return best_window;
 }
 
-double MeasureReadRow(unsigned char* block, long size) {
-  return MeasureRow(READ_ROW, block, size);
+double MeasureReadRow(unsigned char* block, long size, double clock_mhz) {
+  return MeasureRow(READ_ROW, block, size, clock_mhz);
 }
 
-double MeasureWriteRow(unsigned char* block, long size) {
-  return MeasureRow(WRITE_ROW, block, size);
+double MeasureWriteRow(unsigned char* block, long size, double clock_mhz) {
+  return MeasureRow(WRITE_ROW, block, size, clock_mhz);
 }
 
-double RunMemoryBenchmark() {
+double RunMemoryBenchmark(double clock_mhz) {
   auto* test_buffer = static_cast<unsigned char*>(AllocateTestBuffer(TEST_BUFFER_SIZE));
   if (test_buffer == nullptr)
     return 0.0;
@@ -144,8 +143,8 @@ double RunMemoryBenchmark() {
   int best_window = FindBestWindow(test_buffer);
   EnableInterrupts();
 
-  RunRows(READ_ROW, test_buffer, best_window);
-  RunRows(WRITE_ROW, test_buffer, best_window);
+  RunRows(READ_ROW, test_buffer, best_window, clock_mhz);
+  RunRows(WRITE_ROW, test_buffer, best_window, clock_mhz);
 
   ReleaseTestBuffer(test_buffer, TEST_BUFFER_SIZE);
   return 0.0;

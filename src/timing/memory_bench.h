@@ -13,13 +13,13 @@ constexpr size_t WINDOW_SIZE = 262144;
 constexpr int WINDOW_COUNT = 2048;
 constexpr int WINDOW_STEP_KB = 4;
 
-// Prints the whole section; returns 0.0.  Prints nothing when the test
-// buffer cannot be had.
-double RunMemoryBenchmark();
+// Prints the whole section for a processor of clock_mhz (which turns cycles
+// into time); returns 0.0.  Prints nothing when the test buffer cannot be had.
+double RunMemoryBenchmark(double clock_mhz);
 // One row for the block of size bytes (a multiple of 128) at block; returns
 // the net cycles per byte.
-double MeasureReadRow(unsigned char* block, long size);
-double MeasureWriteRow(unsigned char* block, long size);
+double MeasureReadRow(unsigned char* block, long size, double clock_mhz);
+double MeasureWriteRow(unsigned char* block, long size, double clock_mhz);
 
 // The offset in KB of the 256 KB window of buffer that was fastest to clear
 // (the lowest of equally fast ones).

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "cpu/cpu_info.h"
 #include "driver/options.h"
 #include "hw/hw.h"
 #include "null_machine.h"
@@ -95,7 +94,6 @@ class MemoryBench : public ::testing::Test {
  protected:
   void SetUp() override {
     options.batch = 1;
-    cpu_info.clock_mhz = 200.0;
     UseMachine(&probe, false);
     probe.memory.assign(64 * 1024, 0);  // room for single rows
   }
@@ -108,35 +106,36 @@ class MemoryBench : public ::testing::Test {
   }
 
   BenchProbe probe;
+  double clock_mhz = 200.0;
 };
 
 TEST_F(MemoryBench, WorkedExampleRowsPrintExactly) {
   // 8 trips for 1 KB; the empty twin costs 16, the timed loop 16 + net.
   probe.read_cost = [](const void*, uint32_t) { return 16ull + 256; };
-  std::string out = Capture([&] { MeasureReadRow(probe.buffer(), 1024); });
+  std::string out = Capture([&] { MeasureReadRow(probe.buffer(), 1024, clock_mhz); });
   EXPECT_EQ(out, "READ     1K:   4.000      762.9  " + std::string(27, '-') + "|\n");
 
   probe.write_cost = [](const void*, uint32_t) { return 16ull + 2000; };
-  out = Capture([&] { MeasureWriteRow(probe.buffer(), 1024); });
+  out = Capture([&] { MeasureWriteRow(probe.buffer(), 1024, clock_mhz); });
   EXPECT_EQ(out, "WRITE    1K:  31.250       97.7  " + std::string(9, '-') + "|\n");
 }
 
 TEST_F(MemoryBench, SlowAndUnresolvableRowsDrawAnEmptyBar) {
   // 1024 net cycles for 1 KB at 33.554432 MHz is 32 MB/sec exactly.
-  cpu_info.clock_mhz = 33.554432;
+  clock_mhz = 33.554432;
   probe.read_cost = [](const void*, uint32_t trips) { return 2ull * trips + 1024; };
-  EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024); }),
+  EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024, clock_mhz); }),
             "READ     1K:  16.000       32.0  |\n");
-  cpu_info.clock_mhz = 200.0;
+  clock_mhz = 200.0;
   probe.read_cost = [](const void*, uint32_t trips) { return 2ull * trips + 100000; };
-  EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024); }),
+  EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024, clock_mhz); }),
             "READ     1K: 1562.500        2.0  |\n");
 
   // A loop no slower than its empty twin, or faster: no division by zero,
   // no logarithm of a negative number.
   for (uint64_t timed : {16ull, 10ull}) {
     probe.read_cost = [timed](const void*, uint32_t) { return timed; };
-    EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024); }),
+    EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024, clock_mhz); }),
               "READ     1K:   0.000        0.0  |\n");
   }
   MemoryRowFigures f = ComputeRowFigures(-5, 1024, 200.0);
@@ -154,12 +153,12 @@ TEST_F(MemoryBench, RowTimesTheSecondPassesNetOfTheEmptyTwin) {
   probe.read_cost = [&](const void*, uint32_t trips) {
     return ++reads == 1 ? 99999 : 2ull * trips + 256;
   };
-  EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024); }).substr(0, 21),
+  EXPECT_EQ(Capture([&] { MeasureReadRow(probe.buffer(), 1024, clock_mhz); }).substr(0, 21),
             "READ     1K:   4.000 ");
   // Calibration twice, timed twice, all with interrupts off, same block and
   // trips; the write row clears its block after each timed pass.
   probe.events.clear();
-  Capture([&] { MeasureWriteRow(probe.buffer() + 4096, 2048); });
+  Capture([&] { MeasureWriteRow(probe.buffer() + 4096, 2048, clock_mhz); });
   std::string order;
   for (const BenchProbe::Event& e : probe.events)
     order += e.kind;
@@ -180,7 +179,7 @@ TEST_F(MemoryBench, WholeSectionLayoutFlushesAndBlocks) {
       return 0;
     return static_cast<const unsigned char*>(at) - probe.buffer() == 40 * 1024 ? 100 : 200;
   };
-  std::string out = Capture([] { EXPECT_EQ(RunMemoryBenchmark(), 0.0); });
+  std::string out = Capture([&] { EXPECT_EQ(RunMemoryBenchmark(clock_mhz), 0.0); });
   std::vector<std::string> lines = Lines(out);
   ASSERT_EQ(lines.size(), 30u);
   const char* header = "     [size]: [clk/burst] [MB/sec]";
@@ -255,7 +254,7 @@ TEST_F(MemoryBench, WindowSearchKeepsTheLowestOfTheFastestSecondPasses) {
 
 TEST_F(MemoryBench, RefusedBufferPrintsNothing) {
   probe.refuse_allocation = true;
-  EXPECT_EQ(Capture([] { EXPECT_EQ(RunMemoryBenchmark(), 0.0); }), "");
+  EXPECT_EQ(Capture([&] { EXPECT_EQ(RunMemoryBenchmark(clock_mhz), 0.0); }), "");
   ASSERT_EQ(probe.events.size(), 1u);
   EXPECT_EQ(probe.events[0].kind, 'a');
 }
@@ -266,9 +265,8 @@ TEST(MemoryBenchSimulated, RowsStepDownWhereTheCachesEnd) {
   SimMachine sim(desc);
   sim.tracing = false;
   UseMachine(&sim, false);
-  cpu_info.clock_mhz = desc.cpu.clock_mhz;
   ::testing::internal::CaptureStdout();
-  RunMemoryBenchmark();
+  RunMemoryBenchmark(desc.cpu.clock_mhz);
   std::vector<std::string> lines = Lines(::testing::internal::GetCapturedStdout());
   UseMachine(nullptr, false);
   ASSERT_EQ(lines.size(), 30u);
