@@ -52,7 +52,7 @@ const RegisterField fields_sis5571[] = {
 
     // L2 cache control: 86Box 5571 lets all of 51h change and takes the L2
     // enable from bit 6; the size code is the one 86Box 5598 gives the
-    // 5597/5598, whose 51h matches this one bit for bit.
+    // 5597/5598, whose 51h rows are the same as these.
     {0x51, Field(7, 7), 0, "L2 Cache Exists", L2_CACHE_EXISTS},
     {0x51, Field(6, 6), 0, "L2 Cache Enable", DISABLED_ENABLED},
     {0x51, Field(5, 4), 0, "L2 Cache Size",
