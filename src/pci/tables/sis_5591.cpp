@@ -28,8 +28,9 @@ constexpr char BANK_CHIPS[] =
 
 }  // namespace
 
-// 86Box 5591 lets every bit of 50h-5Fh change, so its masks say nothing of
-// which bits exist; the rows follow the chip's register list by name.
+// 86Box 5591 lets every bit of 50h-52h, 54h-5Ah and 5Ch-5Fh change, so its
+// masks say nothing of which bits exist; the rows follow the chip's register
+// list by name.
 const RegisterField fields_sis5591[] = {
     // Host interface control: names only.
     {0x50, Field(7, 7), 0, "Pipeline Address Mode (NA# enable)", PIPELINE_ADDRESS_MODE},

@@ -54,8 +54,9 @@ const RegisterField fields_sis5597[] = {
     {0x50, Field(2, 2), 0, "Read/Write Reorder", READ_WRITE_REORDER},
     {0x50, Field(1, 0), 0, "Reserved", RESERVED_KEEP_AS_READ},
 
-    // L2 cache control: 86Box 5598 takes the L2 enable from bit 6 and reads
-    // size code 10 as 512 KB; the 5597 datasheet names the two sizes.
+    // L2 cache control: 86Box 5598 and 5581 take the L2 enable from bit 6,
+    // 86Box 5598 reads size code 10 as 512 KB; the 5597 datasheet names the
+    // two sizes.
     {0x51, Field(7, 7), 0, "L2 Cache Exists", L2_CACHE_EXISTS},
     {0x51, Field(6, 6), 0, "L2 Cache Enable", DISABLED_ENABLED},
     {0x51, Field(5, 4), 0, "L2 Cache Size",
@@ -66,7 +67,8 @@ const RegisterField fields_sis5597[] = {
     {0x51, Field(1, 1), 0, "L2 Cache Tag Size", L2_CACHE_TAG_SIZE},
     {0x51, Field(0, 0), 0, "L2 Cache Sizing Enable", L2_CACHE_SIZING_ENABLE},
 
-    // Miscellaneous control: 86Box 5598 lets bits 7-5 and 1-0 of 52h change.
+    // Miscellaneous control: 86Box 5598 lets bits 7-5 and 1-0 of 52h change;
+    // 86Box 5581 lets bit 3 change as well.
     {0x52, Field(7, 7), 0, "CPU L1 Cache WB/WT", CPU_L1_CACHE_WB_WT},
     {0x52, Field(6, 6), 0, "Turbo Read Mode", DISABLED_ENABLED_BY_NAME},
     {0x52, Field(5, 5), 0, "Reead FIFO Control", READ_FIFO_CONTROL},
@@ -79,7 +81,8 @@ const RegisterField fields_sis5597[] = {
     {0x52, Field(0, 0), 0, "Internal SRAM Test Mode",
      "0 Normal operation\r1 Test mode for the built-in dirty RAM" SIS_FROM_NAME},
 
-    // DRAM control: all of 53h writable in 86Box 5598; names only.
+    // DRAM control: all of 53h writable in 86Box 5598, bits 7-1 in 86Box 5581;
+    // names only.
     {0x53, Field(7, 6), 0, "Paging Starting Point", PAGING_STARTING_POINT},
     {0x53, Field(6, 6), 0, "Read after Write turn around cycle",
      READ_AFTER_WRITE_TURN_AROUND_CYCLE},

@@ -10,7 +10,12 @@
 //   86Box 5591         86Box src/chipset/sis_5591_h2p.c: power-on values, the
 //                      bank codes of 60h-62h, bank status in 63h;
 //   86Box 5598         86Box src/chipset/sis_5598.c (in the repository's
-//                      history): the 5597/5598 write masks and its L2 size code;
+//                      history; its pull request, 86Box #1389, was written
+//                      from the 5597/5598 datasheet): the 5597/5598 write
+//                      masks and its L2 size code;
+//   86Box 5581         86Box src/chipset/sis_5581_h2p.c: the 5581/5582, which
+//                      answers with the same device id 5597h; where its masks
+//                      differ from 86Box 5598 the rows follow 86Box 5598;
 //   86Box 5511         86Box src/chipset/sis_5511_h2p.c: the 5511, which keeps
 //                      its L2 enable and DRAM bank registers where the 5596 does;
 //   5597 datasheet     the SiS 5597/5598 datasheet's feature list (256 KB or

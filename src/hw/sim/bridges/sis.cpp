@@ -60,8 +60,8 @@ static const SimRegInit SIM_BRIDGE_SIS5571_REGS[] = {
 const SimBridgeImage SIM_BRIDGE_SIS5571 = ImageOf(SIM_BRIDGE_SIS5571_REGS);
 
 // SiS 5591: 512 KB write-back L2, two double-sided 32 MB SDRAM DIMMs, AGP.
-// 86Box lets every bit of 50h-5Fh change; here only the bits the field table
-// names take writes.  86Box also computes 60h-63h from the memory it fits and
+// 86Box lets every bit of 50h-52h, 54h-5Ah and 5Ch-5Fh change; here only the
+// bits the field table names take writes.  86Box also computes 60h-63h from the memory it fits and
 // ignores writes to them; here they stay writable like the other DRAM
 // configuration registers, holding the codes 86Box gives 32 MB banks.
 static const SimRegInit SIM_BRIDGE_SIS5591_REGS[] = {
@@ -139,6 +139,9 @@ static const SimRegInit SIM_BRIDGE_SIS5596_REGS[] = {
 const SimBridgeImage SIM_BRIDGE_SIS5596 = ImageOf(SIM_BRIDGE_SIS5596_REGS);
 
 // SiS 5597/5598 with a Cyrix 6x86: 256 KB write-back pipelined burst L2, EDO SIMMs.
+// The masks follow 86Box's 5597/5598 model, written from that chip's
+// datasheet; its 5581/5582 model, which answers with the same device id, also
+// lets 50h bits 1-0 and 52h bit 3 change and keeps 53h bit 0 read-only.
 static const SimRegInit SIM_BRIDGE_SIS5597_REGS[] = {
     {0x00, 0x39, 0x00},
     {0x01, 0x10, 0x00},
