@@ -61,9 +61,10 @@ const SimBridgeImage SIM_BRIDGE_SIS5571 = ImageOf(SIM_BRIDGE_SIS5571_REGS);
 
 // SiS 5591: 512 KB write-back L2, two double-sided 32 MB SDRAM DIMMs, AGP.
 // 86Box lets every bit of 50h-52h, 54h-5Ah and 5Ch-5Fh change; here only the
-// bits the field table names take writes.  86Box also computes 60h-63h from the memory it fits and
-// ignores writes to them; here they stay writable like the other DRAM
-// configuration registers, holding the codes 86Box gives 32 MB banks.
+// bits the field table names take writes.  86Box also computes 60h-63h from
+// the memory it fits and ignores writes to them; here they stay writable like
+// the other DRAM configuration registers, holding the codes 86Box gives
+// 32 MB banks.
 static const SimRegInit SIM_BRIDGE_SIS5591_REGS[] = {
     {0x00, 0x39, 0x00},
     {0x01, 0x10, 0x00},
