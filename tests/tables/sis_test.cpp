@@ -297,14 +297,69 @@ const StatedTable TABLES[] = {
 INSTANTIATE_TEST_SUITE_P(Sis, StatedTableTest, testing::ValuesIn(TABLES), LabelOf<StatedTable>);
 
 // The SiS tables name only some codes of some fields, so a board may read
-// blank where the table offers settings.
+// blank where the table offers settings.  86Box keeps the reserved bits of
+// the 5597/5598 read-only, and so do these boards; on the 5571 it lets the
+// reserved bit 0 of 54h change.
 const StatedBoard BOARDS[] = {
     {"S5571", &SIM_BRIDGE_SIS5571, 0x1039, 0x5571, fields_sis5571, FIXED_READ_ONLY},
-    {"S5591", &SIM_BRIDGE_SIS5591, 0x1039, 0x5591, fields_sis5591, FIXED_READ_ONLY},
-    {"S5596", &SIM_BRIDGE_SIS5596, 0x1039, 0x5596, fields_sis5596, FIXED_READ_ONLY},
-    {"S5597", &SIM_BRIDGE_SIS5597, 0x1039, 0x5597, fields_sis5597, FIXED_READ_ONLY},
+    {"S5591", &SIM_BRIDGE_SIS5591, 0x1039, 0x5591, fields_sis5591,
+     FIXED_READ_ONLY | RESERVED_READ_ONLY},
+    {"S5596", &SIM_BRIDGE_SIS5596, 0x1039, 0x5596, fields_sis5596,
+     FIXED_READ_ONLY | RESERVED_READ_ONLY},
+    {"S5597", &SIM_BRIDGE_SIS5597, 0x1039, 0x5597, fields_sis5597,
+     FIXED_READ_ONLY | RESERVED_READ_ONLY},
 };
 INSTANTIATE_TEST_SUITE_P(Sis, StatedBoardTest, testing::ValuesIn(BOARDS), LabelOf<StatedBoard>);
+
+// The bank codes 86Box writes into 60h-62h of the 5591 for each bank size
+// read, through the chip type and sides fields, as a bank of that size: a
+// wrong code here tells a user the wrong amount of memory.
+TEST(SisTables, BankCodesOf5591ReadAsTheirSize) {
+  const struct {
+    unsigned code;
+    unsigned megabytes;
+  } banks[] = {{0x00, 8}, {0x20, 16}, {0x24, 32}, {0x22, 64}, {0x26, 128}, {0x2A, 256}};
+  const RegisterField* chips = FindRow(fields_sis5591, "Bank 1 DRAM Chip Type");
+  const RegisterField* sides = FindRow(fields_sis5591, "Bank 1 DRAM Double/Single Sided");
+  ASSERT_NE(chips, nullptr);
+  ASSERT_NE(sides, nullptr);
+  for (const auto& bank : banks) {
+    SCOPED_TRACE(bank.megabytes);
+    std::vector<std::string> chip =
+        MatchingChoices(chips->description, bank.code & SpanMask(*chips));
+    std::vector<std::string> side =
+        MatchingChoices(sides->description, (bank.code & SpanMask(*sides)) >> LowBit(*sides));
+    ASSERT_EQ(chip.size(), 1u);
+    ASSERT_EQ(side.size(), 1u);
+    unsigned per_side = std::stoul(chip[0].substr(chip[0].find(' ') + 1));
+    unsigned side_count = side[0] == "1 Double sided" ? 2 : 1;
+    EXPECT_EQ(per_side * side_count, bank.megabytes) << chip[0] << ", " << side[0];
+  }
+}
+
+// The L2 cache enable is where 86Box takes it: bit 6 of 51h on the 5571 and
+// 5597/5598, bit 6 of 50h on the 5511-like 5596.  On the 5591 86Box reads bit
+// 7, and both of its rows say so.
+TEST(SisTables, CacheEnableBits) {
+  for (const RegisterField* table : {fields_sis5571, fields_sis5597}) {
+    const RegisterField* f = FindRow(table, "L2 Cache Enable");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(f->reg, 0x51u);
+    EXPECT_EQ(SpanMask(*f), 0x40u);
+    EXPECT_EQ(MatchingChoices(f->description, 1), std::vector<std::string>{"1 Enabled"});
+  }
+  const RegisterField* f5596 = FindRow(fields_sis5596, "L2 Cache Enable");
+  ASSERT_NE(f5596, nullptr);
+  EXPECT_EQ(f5596->reg, 0x50u);
+  EXPECT_EQ(SpanMask(*f5596), 0x40u);
+  for (const char* name : {"L2 Cache Exists", "L2 Cache Enable"}) {
+    const RegisterField* f = FindRow(fields_sis5591, name);
+    ASSERT_NE(f, nullptr);
+    EXPECT_NE(std::string(f->description).find("86Box"), std::string::npos) << name;
+  }
+  // The simulated 5591 has its cache on by either reading.
+  EXPECT_EQ(ByteAt(SIM_BRIDGE_SIS5591, 0x51).value & 0xC0, 0xC0);
+}
 
 // A fixed field with a noted value holds that value on the boards.
 TEST(SisBoards, FixedFieldsHoldTheirNotedValues) {

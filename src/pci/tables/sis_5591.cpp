@@ -8,13 +8,19 @@
 namespace {
 
 constexpr char PAGE_MISS[] =
-    "0 The DRAM page may stay open\r1 The page is closed: the next access misses";
+    "0 The DRAM page may stay open\r1 The page is closed: the next access misses" SIS_FROM_NAME;
+// 86Box 5591 sets bits 2-0 of 63h for the banks it fills and ignores writes.
 constexpr char BANK_STATUS[] =
-    "0 Bank empty\r1 Bank populated\rWritten by the BIOS after it has sized the DRAM.";
+    "0 Bank empty\r1 Bank populated\r"
+    "86Box sets it from the memory fitted; whether the BIOS writes it is unconfirmed.";
+// 86Box 5591 fills its banks with SDRAM and reads them with type 11.
 constexpr char BANK_TYPE[] =
     "11 SDRAM\rThe codes of fast page mode and EDO DRAM are not documented here.";
+// 86Box 5591 sets bit 5 for the banks of 16 MB and more, built of two sides.
 constexpr char BANK_SIDES[] = "0 Single sided\r1 Double sided";
-// Each code names the capacity of one side of the bank (64 bits wide).
+// 86Box 5591 bank codes: 00h 8 MB, 20h 16 MB, 24h 32 MB, 22h 64 MB, 26h 128 MB
+// and 2Ah 256 MB, bit 5 marking two sides; each code thus names the capacity
+// of one side of the bank (64 bits wide).
 constexpr char BANK_CHIPS[] =
     "0000 8 MB per side\r0100 16 MB per side\r0010 32 MB per side\r0110 64 MB per side\r"
     "1010 128 MB per side\r"
@@ -22,18 +28,26 @@ constexpr char BANK_CHIPS[] =
 
 }  // namespace
 
+// 86Box 5591 lets every bit of 50h-52h, 54h-5Ah and 5Ch-5Fh change, so its
+// masks say nothing of which bits exist; the rows follow the chip's register
+// list by name.
 const RegisterField fields_sis5591[] = {
-    // Host interface control.
+    // Host interface control: names only.
     {0x50, Field(7, 7), 0, "Pipeline Address Mode (NA# enable)", PIPELINE_ADDRESS_MODE},
     {0x50, Field(6, 6), 0, "Not assert NA# on Single Write", NO_NA_ON_SINGLE_WRITE},
     {0x50, Field(5, 5), 0, "PBSRAM Back to Back Timing", PBSRAM_BACK_TO_BACK_TIMING},
     {0x50, Field(4, 4), 0, "Fast NA# Assert", FAST_NA_ASSERT},
 
-    // L2 cache control.
-    {0x51, Field(7, 7), 0, "L2 Cache Exists", L2_CACHE_EXISTS},
-    {0x51, Field(6, 6), 0, "L2 Cache Enable", DISABLED_ENABLED},
+    // L2 cache control: 86Box 5591 takes the L2 enable from bit 7, not bit 6;
+    // the rows keep the register list's names and say so.
+    {0x51, Field(7, 7), 0, "L2 Cache Exists",
+     "0 No L2 cache\r1 L2 cache installed\r"
+     "86Box reads this bit as the L2 cache enable." SIS_FROM_NAME},
+    {0x51, Field(6, 6), 0, "L2 Cache Enable",
+     "0 Disabled\r1 Enabled\r"
+     "86Box takes the L2 cache enable from bit 7 instead." SIS_FROM_NAME},
     {0x51, Field(5, 4), 0, "L2 Cache Size",
-     "Size of the L2 cache, from 256 KB up.\rThe codes are not documented here."},
+     "Size of the L2 cache.\rThe codes are not documented here."},
     {0x51, Field(3, 3), 0, "L2 Cache WB/WT", L2_CACHE_WB_WT},
     {0x51, Field(2, 2), 0, "Linear Burst", LINEAR_BURST},
     {0x51, Field(1, 1), 0, "L2 Cache Tag Size", L2_CACHE_TAG_SIZE},
@@ -41,19 +55,20 @@ const RegisterField fields_sis5591[] = {
 
     {0x52, Field(6, 6), 0, "Allocate L2 Entry for Single Read",
      "0 Single (non-burst) read misses leave the L2 cache alone\r"
-     "1 Single read misses allocate an L2 line"},
+     "1 Single read misses allocate an L2 line" SIS_FROM_NAME},
     {0x52, Field(1, 1), 0, "SRAM Power Down Test Mode",
-     "0 Normal operation\r1 Test mode for the SRAM power-down logic"},
+     "0 Normal operation\r1 Test mode for the SRAM power-down logic" SIS_FROM_NAME},
     {0x52, Field(0, 0), 0, "Internal SRAM Test Mode",
-     "0 Normal operation\r1 Test mode for the built-in tag and dirty RAM"},
+     "0 Normal operation\r1 Test mode for the built-in tag and dirty RAM" SIS_FROM_NAME},
 
-    // DRAM control.
+    // DRAM control: names only.
     {0x54, Field(5, 5), 0, "Read FIFO Control", READ_FIFO_CONTROL},
     {0x54, Field(3, 3), 0, "ECC Support",
      "0 Disabled\r1 Enabled: single-bit errors are corrected, double-bit errors reported\r"
-     "Needs 72-bit memory modules."},
+     "Needs 72-bit memory modules." SIS_FROM_NAME},
     {0x54, Field(2, 2), 0, "Parity Check Support",
-     "0 Disabled\r1 Enabled: DRAM parity errors are reported\rNeeds parity memory modules."},
+     "0 Disabled\r1 Enabled: DRAM parity errors are reported\rNeeds parity memory "
+     "modules." SIS_FROM_NAME},
 
     {0x55, Field(7, 6), 0, "Paging Starting Point", PAGING_STARTING_POINT},
     {0x55, Field(3, 3), 0, "Force Page Miss after Write DRAM Cycle", PAGE_MISS},
@@ -67,10 +82,11 @@ const RegisterField fields_sis5591[] = {
      "The codes are not documented here."},
     {0x56, Field(3, 3), 0, "Refresh Cycle Time",
      "Period of the DRAM refresh requests.\rThe two settings are not documented here."},
-    {0x56, Field(0, 0), 0, "Refresh Test Mode", "0 Normal operation\r1 Refresh test mode"},
+    {0x56, Field(0, 0), 0, "Refresh Test Mode",
+     "0 Normal operation\r1 Refresh test mode" SIS_FROM_NAME},
 
     {0x57, Field(7, 7), 0, "DRAM Read Lead-off Time Delay",
-     "0 No added delay\r1 DRAM read leadoff delayed"},
+     "0 No added delay\r1 DRAM read leadoff delayed" SIS_FROM_NAME},
     {0x57, Field(6, 5), 0, "DRAW Read Command Timing",
      "Timing of the DRAM read command.\rThe codes are not documented here."},
 
@@ -94,16 +110,16 @@ const RegisterField fields_sis5591[] = {
      "The two settings are not documented here."},
     {0x5A, Field(2, 0), 0, "MDLE Delay", MDLE_DELAY},
 
-    // SDRAM control.
+    // SDRAM control: names only.
     {0x5C, Field(7, 7), 0, "Issue SDRAM Precharge Command", SDRAM_PRECHARGE_COMMAND},
     {0x5C, Field(6, 6), 0, "Issue SDRAM Mode Register Set Command", SDRAM_MODE_REGISTER_SET},
     {0x5C, Field(5, 5), 0, "Issue SDRAM Refresh Command",
-     "0 Idle\r1 Issue a refresh command to the SDRAM"},
+     "0 Idle\r1 Issue a refresh command to the SDRAM" SIS_FROM_NAME},
     {0x5C, Field(4, 4), 0, "SDRAM Initialization Mode Selection",
      "Selects how the SDRAM initialisation sequence is run.\r"
      "The two settings are not documented here."},
 
-    {0x5D, Field(7, 7), 0, "SDRAM Fast Read", DISABLED_ENABLED},
+    {0x5D, Field(7, 7), 0, "SDRAM Fast Read", DISABLED_ENABLED_BY_NAME},
     {0x5D, Field(5, 5), 0, "SDRAM Back-to-Back Read Timing",
      "Timing of back-to-back SDRAM reads.\rThe two settings are not documented here."},
     {0x5D, Field(4, 4), 0, "SDRAM Write Retire Rate",
@@ -118,7 +134,7 @@ const RegisterField fields_sis5591[] = {
 
     {0x5E, Field(7, 7), 0, "SDRAM SRAS#/SCAS#/RAMW# Timing",
      "Timing of the SDRAM command signals.\rThe two settings are not documented here."},
-    {0x5E, Field(6, 6), 0, "SDRAM Optimal RAS Precharge Time Control", DISABLED_ENABLED},
+    {0x5E, Field(6, 6), 0, "SDRAM Optimal RAS Precharge Time Control", DISABLED_ENABLED_BY_NAME},
     {0x5E, Field(5, 5), 0, "SDRAM Precharge Command Timing Control",
      "Timing of the SDRAM precharge command.\rThe two settings are not documented here."},
 
@@ -127,7 +143,8 @@ const RegisterField fields_sis5591[] = {
     {0x5F, Field(3, 0), 0, "SDRAM CS# Timing Control",
      "Timing of the SDRAM chip selects.\rThe codes are not documented here."},
 
-    // DRAM banks; each bank's status bit in 63h comes before its register.
+    // DRAM banks, each bank's status bit in 63h before its register: the
+    // codes 86Box 5591 writes for the memory it fits.
     {0x63, Field(0, 0), 0, "Bank 0 DRAM Status", BANK_STATUS},
     {0x60, Field(7, 6), 0, "Bank 0 DRAM Type", BANK_TYPE},
     {0x60, Field(5, 5), 0, "Bank 0 DRAM Double/Single Sided", BANK_SIDES},

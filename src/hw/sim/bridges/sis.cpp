@@ -3,6 +3,21 @@
 // video and system BIOS copied to shadow DRAM, and the DRAM banks sized.
 // Identification, class and status bits are read-only (mask 00h); status
 // bits that software clears by writing 1 are kept read-only here as well.
+//
+// Checked against 86Box's models (src/chipset/sis_5571_h2p.c,
+// sis_5591_h2p.c, and sis_5598.c in its history): the ids, class codes,
+// DEVSEL# timing and the masks of the chip registers agree, except where a
+// comment says why not.  Differences common to all four:
+// - 04h: 86Box powers on with 05h and lets software change the memory space
+//   bit (bit 1) alone; the BIOS sets that bit, and the field tables list it as
+//   fixed, so it is read-only here while parity response (bit 6), an ordinary
+//   field of the tables, takes writes.
+// - 05h: 86Box lets bit 1 change (5591: bits 1-0); SERR# enable (bit 0) is an
+//   ordinary field of the tables and takes writes here on all four.
+// - 0Dh: 86Box powers on with 00h (5571) or FFh (5591, 5597/5598); the BIOS
+//   leaves 20h.
+// - Registers no field table names (86Box's 60h-6Bh of the 5571, 77h-7Bh,
+//   80h-A3h, ...) are left out and read 00h.
 #include "hw/sim/bridges/bridge_images.h"
 
 // SiS 5571: 512 KB write-back pipelined burst L2, EDO SIMMs.
@@ -27,8 +42,8 @@ static const SimRegInit SIM_BRIDGE_SIS5571_REGS[] = {
     {0x51, 0xE8, 0xFF},  // L2 present and enabled, 512 KB, write-back
     {0x52, 0x90, 0xD0},  // L1 write-back, pipelined burst SRAM
     {0x53, 0x00, 0xFE},
-    {0x54, 0x54, 0xFF},
-    {0x55, 0x00, 0xE0},
+    {0x54, 0x54, 0xFF},  // the 86Box power-on value
+    {0x55, 0x00, 0xE0},  // 86Box powers on with 54h; the BIOS ends EDO detection
     {0x56, 0x03, 0x07},
     {0x57, 0x00, 0xF8},  // no SDRAM: the SDRAM command bits stay idle
     {0x59, 0x00, 0xFF},
@@ -45,6 +60,11 @@ static const SimRegInit SIM_BRIDGE_SIS5571_REGS[] = {
 const SimBridgeImage SIM_BRIDGE_SIS5571 = ImageOf(SIM_BRIDGE_SIS5571_REGS);
 
 // SiS 5591: 512 KB write-back L2, two double-sided 32 MB SDRAM DIMMs, AGP.
+// 86Box lets every bit of 50h-52h, 54h-5Ah and 5Ch-5Fh change; here only the
+// bits the field table names take writes.  86Box also computes 60h-63h from
+// the memory it fits and ignores writes to them; here they stay writable like
+// the other DRAM configuration registers, holding the codes 86Box gives
+// 32 MB banks.
 static const SimRegInit SIM_BRIDGE_SIS5591_REGS[] = {
     {0x00, 0x39, 0x00},
     {0x01, 0x10, 0x00},
@@ -64,7 +84,7 @@ static const SimRegInit SIM_BRIDGE_SIS5591_REGS[] = {
     {0x13, 0xE0, 0xFF},  // AGP aperture base E0000000h
     {0x34, 0xC0, 0x00},  // first capability at C0h
     {0x50, 0xB0, 0xF0},  // NA#, fast back-to-back PBSRAM, fast NA#
-    {0x51, 0xD8, 0xFF},  // L2 present and enabled, write-back
+    {0x51, 0xD8, 0xFF},  // L2 present and enabled (bits 7 and 6), write-back
     {0x52, 0x00, 0x43},
     {0x54, 0x00, 0x2C},
     {0x55, 0x0E, 0xCF},  // pages closed after writes and
@@ -73,7 +93,7 @@ static const SimRegInit SIM_BRIDGE_SIS5591_REGS[] = {
     {0x57, 0x00, 0xE0},
     {0x58, 0x50, 0xFF},
     {0x59, 0x00, 0xF1},
-    {0x5A, 0x03, 0x0F},
+    {0x5A, 0x03, 0x0F},  // MDLE delay as the BIOS sets it; 86Box powers on with 00h
     {0x5C, 0x00, 0xF0},
     {0x5D, 0x08, 0xBE},
     {0x5E, 0x40, 0xE0},
@@ -98,7 +118,8 @@ static const SimRegInit SIM_BRIDGE_SIS5591_REGS[] = {
 };
 const SimBridgeImage SIM_BRIDGE_SIS5591 = ImageOf(SIM_BRIDGE_SIS5591_REGS);
 
-// SiS 5596: write-back L2, EDO SIMMs in banks 0 and 1.
+// SiS 5596: write-back L2, EDO SIMMs in banks 0 and 1.  86Box has no model
+// of this chip to compare with.
 static const SimRegInit SIM_BRIDGE_SIS5596_REGS[] = {
     {0x00, 0x39, 0x00}, {0x01, 0x10, 0x00}, {0x02, 0x96, 0x00},
     {0x03, 0x55, 0x00}, {0x04, 0x07, 0x40}, {0x05, 0x00, 0x03},
@@ -119,6 +140,9 @@ static const SimRegInit SIM_BRIDGE_SIS5596_REGS[] = {
 const SimBridgeImage SIM_BRIDGE_SIS5596 = ImageOf(SIM_BRIDGE_SIS5596_REGS);
 
 // SiS 5597/5598 with a Cyrix 6x86: 256 KB write-back pipelined burst L2, EDO SIMMs.
+// The masks follow 86Box's 5597/5598 model, written from that chip's
+// datasheet; its 5581/5582 model, which answers with the same device id, also
+// lets 50h bits 1-0 and 52h bit 3 change and keeps 53h bit 0 read-only.
 static const SimRegInit SIM_BRIDGE_SIS5597_REGS[] = {
     {0x00, 0x39, 0x00},
     {0x01, 0x10, 0x00},
@@ -144,7 +168,7 @@ static const SimRegInit SIM_BRIDGE_SIS5597_REGS[] = {
     {0x54, 0x54, 0xFF},
     {0x55, 0x00, 0xFE},
     {0x56, 0x03, 0xFF},
-    {0x57, 0x00, 0xFC},  // no SDRAM: the SDRAM command bits stay idle
+    {0x57, 0x00, 0xFF},  // no SDRAM, commands idle; all of 57h takes writes in 86Box
     {0x59, 0x00, 0xFF},
     {0x5A, 0x20, 0x03},  // the chip has seen a 6x86 on the bus
     {0x70, 0x88, 0xEE},  // C0000-C7FFF: video BIOS read from shadow DRAM
