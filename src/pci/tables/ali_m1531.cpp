@@ -331,7 +331,8 @@ const RegisterField fields_m1531[] = {
     {0x76, Field(1, 1), 0, "MD[63:0]/MPD[7:0] Driving Strength", DRIVE_UNKNOWN},
     {0x76, Field(0, 0), 0, "HD[63:0] Driving Strength", DRIVE_UNKNOWN},
 
-    // 4Ch-4Dh: shadow read enables, one bit per 16 KB segment, lowest first.
+    // 4Ch-4Dh: shadow read enables, one bit per 16 KB segment, lowest first
+    // (86Box ali1531.c).
     {0x4C, Field(0, 0), 0, "C0000-C3FFF Shadow Region", SHADOW_READ},
     {0x4C, Field(1, 1), 0, "C4000-C7FFF Shadow Region", SHADOW_READ},
     {0x4C, Field(2, 2), 0, "C8000-CBFFF Shadow Region", SHADOW_READ},
@@ -349,7 +350,7 @@ const RegisterField fields_m1531[] = {
     {0x4D, Field(6, 6), 0, "F8000-FBFFF Shadow Region", SHADOW_READ},
     {0x4D, Field(7, 7), 0, "FC000-FFFFF Shadow Region", SHADOW_READ},
 
-    // 4Eh-4Fh: shadow write enables.
+    // 4Eh-4Fh: shadow write enables (86Box ali1531.c).
     {0x4E, Field(0, 0), 0, "C0000-C3FFF Shadow Region", SHADOW_WRITE},
     {0x4E, Field(1, 1), 0, "C4000-C7FFF Shadow Region", SHADOW_WRITE},
     {0x4E, Field(2, 2), 0, "C8000-CBFFF Shadow Region", SHADOW_WRITE},
@@ -367,7 +368,8 @@ const RegisterField fields_m1531[] = {
     {0x4F, Field(6, 6), 0, "F8000-FBFFF Shadow Region", SHADOW_WRITE},
     {0x4F, Field(7, 7), 0, "FC000-FFFFF Shadow Region", SHADOW_WRITE},
 
-    // 50h-51h: the third bit of each segment.
+    // 50h-51h: the third bit of each segment; 86Box keeps it writable and
+    // gives it no function.
     {0x50, Field(0, 0), 0, "C0000-C3FFF Shadow Region", SHADOW_THIRD},
     {0x50, Field(1, 1), 0, "C4000-C7FFF Shadow Region", SHADOW_THIRD},
     {0x50, Field(2, 2), 0, "C8000-CBFFF Shadow Region", SHADOW_THIRD},

@@ -11,8 +11,8 @@
 #pragma once
 
 // Cache control 1.
-// RBIL 00984 calls code 11 reserved; the flush reading is the one this
-// program has always printed, so it stays, and the note says what RBIL says.
+// RBIL 00984 calls code 11 reserved.  The flush reading is this row's
+// established wording and stays; the note says what RBIL says.
 constexpr char CACHE_ENABLE[] =
     "00 Cache disable\r01 Cache Init - always does L2 fill\r10 Cache enable (normal operation)\r"
     "11 Cache flush - always does L2 write-back/fill\r"
