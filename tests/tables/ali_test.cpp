@@ -281,6 +281,31 @@ TEST(AliM1541Table, BothRowsOfTheSharedBitDescribeIt) {
   EXPECT_EQ(seen, 2u);
 }
 
+// The facts the public sources give: memtest86+'s L2 size coding of the
+// M1541, the memory holes and shadow segments as 86Box maps them on the
+// M1531, and, on both chips, a note on the L2 enable row that the sources
+// read it from bit 0.
+TEST(AliTables, DocumentedFacts) {
+  const char* size = FindRow(fields_m1541, Span{0x41, 3, 2})->description;
+  EXPECT_EQ(MatchingChoices(size, 0), std::vector<std::string>{"00 256 KB"});
+  EXPECT_EQ(MatchingChoices(size, 2), std::vector<std::string>{"10 1 MB"});
+
+  EXPECT_EQ(MatchingChoices(FindRow(fields_m1531, "14M-15M Memory")->description, 1),
+            std::vector<std::string>{"1 Hole: accesses go to the PCI bus"});
+  EXPECT_EQ(MatchingChoices(FindRow(fields_m1531, "A0000-BFFFF Memory")->description, 1),
+            std::vector<std::string>{"1 Main memory (DRAM)"});
+  EXPECT_EQ(MatchingChoices(FindRow(fields_m1531, Span{0x4D, 7, 7})->description, 1),
+            std::vector<std::string>{"1 Reads come from shadow DRAM"});
+  EXPECT_EQ(MatchingChoices(FindRow(fields_m1531, Span{0x4F, 7, 7})->description, 1),
+            std::vector<std::string>{"1 Writes go to shadow DRAM"});
+
+  for (const RegisterField* table : {fields_m1531, fields_m1541}) {
+    const char* l2 = FindRow(table, Span{0x42, 1, 1})->description;
+    EXPECT_NE(strstr(l2, "bit 0"), nullptr);
+    EXPECT_EQ(MatchingChoices(l2, 1), std::vector<std::string>{"1 On"});
+  }
+}
+
 // A working board has both caches on, the bridge mastering PCI and memory
 // refreshed; the latency timer counts in steps of 8 clocks.
 TEST(AliBoards, ReadAsWorkingBoards) {
@@ -292,6 +317,11 @@ TEST(AliBoards, ReadAsWorkingBoards) {
     EXPECT_EQ(NamedValue(SIM_BRIDGE_M1531, fields_m1531, name), 1u) << name;
   for (const char* name : {"L1 Cache On/Off", "L2 Cache ON/OFF", "DRAM Refresh Function"})
     EXPECT_EQ(NamedValue(SIM_BRIDGE_M1541, fields_m1541, name), 1u) << name;
+  // The L2 is on by the sources' reading too (42h bit 0), and the Aladdin V
+  // board's 1 MB reads as such.
+  EXPECT_EQ(ByteAt(SIM_BRIDGE_M1531, 0x42).value & 0x01, 0x01);
+  EXPECT_EQ(ByteAt(SIM_BRIDGE_M1541, 0x42).value & 0x01, 0x01);
+  EXPECT_EQ(Reading(SIM_BRIDGE_M1541, fields_m1541, "L2 Cache Size"), "10 1 MB");
 
   // The Aladdin IV's system BIOS runs from shadow DRAM and is protected from writes.
   EXPECT_EQ(ByteAt(SIM_BRIDGE_M1531, 0x4D).value & 0xF0, 0xF0);

@@ -181,7 +181,8 @@ TEST(TableText, QuotedDescriptionsAndEncodings) {
       {fields_vt82c595,
        {0x50, 7, 6},
        "00 Cache disable\r01 Cache Init - always does L2 fill\r10 Cache enable (normal "
-       "operation)\r11 Cache flush - always does L2 write-back/fill"},
+       "operation)\r11 Cache flush - always does L2 write-back/fill\r"
+       "RBIL (AMD-640 table) lists code 11 as reserved rather than as a flush."},
       {fields_vt82c595,
        {0x59, 2, 0},
        "000 Bank 0\r001 Bank 1\r010 Bank 2\r011 Bank 3\r100 Bank 4\r101 Bank 5\r11x Reserved"},

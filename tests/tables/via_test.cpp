@@ -279,6 +279,51 @@ TEST(ViaTables, SharedFieldsReadAlikeOnBothChips) {
   EXPECT_EQ(shared, 89u);
 }
 
+// The codings a user is most likely to act on read as the register
+// references give them, on both chips: the DRAM type (01 is EDO, 10 is
+// reserved), the L2 write policy, the memory hole, the RAS precharge time
+// and the SDRAM CAS latency.
+TEST(ViaTables, DocumentedCodings) {
+  const struct {
+    Span at;
+    unsigned value;
+    const char* reading;
+  } facts[] = {
+      {{0x60, 1, 0}, 1, "01 EDO DRAM"},
+      {{0x60, 5, 4}, 2, "10 Reserved"},
+      {{0x52, 0, 0}, 0, "0 Write-back"},
+      {{0x51, 1, 0}, 3, "11 2 MB"},
+      {{0x63, 3, 2}, 2, "10 15M-16M"},
+      {{0x64, 7, 6}, 0, "00 2T (50 ns DRAM)"},
+      {{0x64, 3, 2}, 1, "01 FPM 2T, EDO 1T"},
+      {{0x6C, 3, 3}, 1, "1 CAS latency 3"},
+      {{0x6B, 6, 6}, 1, "1 Four rows refreshed in a burst every 60 us"},
+  };
+  for (const RegisterField* table : {fields_vt82c595, fields_vt82c580}) {
+    for (const auto& fact : facts) {
+      const RegisterField* f = FindRow(table, fact.at);
+      ASSERT_NE(f, nullptr) << fact.reading;
+      EXPECT_EQ(MatchingChoices(f->description, fact.value),
+                std::vector<std::string>{fact.reading});
+    }
+  }
+}
+
+// A BIOS that lets DRAM reads pass posted writes must also delay reads while
+// the write buffer holds data (65h bit 0).
+TEST(ViaBoards, ReadAroundWriteHasItsRelaxedLatency) {
+  const struct {
+    const SimBridgeImage* image;
+    const RegisterField* table;
+  } boards[] = {{&SIM_BRIDGE_VT82C595, fields_vt82c595},
+                {&SIM_BRIDGE_VT82C580VPX, fields_vt82c580}};
+  for (const auto& b : boards) {
+    if (NamedValue(*b.image, b.table, "Read Around Write") == 1) {
+      EXPECT_EQ(NamedValue(*b.image, b.table, "Relaxed DRAM Read Cycle Latency"), 1u);
+    }
+  }
+}
+
 // The DRAM layout is self-consistent: bank endings never fall, the banks
 // above the last populated one end where it ends, the populated banks are
 // non-empty, the total matches the board's memory, and refresh runs.
@@ -322,7 +367,7 @@ TEST(ViaBoards, ApolloVpxBoard) {
   EXPECT_EQ(Reading(vpx, fields_vt82c580, "Linear Burst"),
             "1 Linear burst order, for CPUs that burst linearly");
   EXPECT_EQ(Reading(vpx, fields_vt82c580, "Cache Size"), "01 512 KB");
-  EXPECT_EQ(Reading(vpx, fields_vt82c580, "DRAM Type for Bank 0/1"), "10 EDO DRAM");
+  EXPECT_EQ(Reading(vpx, fields_vt82c580, "DRAM Type for Bank 0/1"), "01 EDO DRAM");
   ExpectBanks(vpx, fields_vt82c580, 0, 32);
 }
 

@@ -2,9 +2,13 @@
 // cache and DRAM control, SDRAM timing, drive strengths and the shadow RAM
 // segments of C0000h-FFFFFh.
 //
-// Where the meaning of a setting could not be confirmed, the description says
-// so in a note instead of offering choices that might mislead a user about to
-// change the register.
+// ALi's datasheet is not published on the web.  The header rows follow the
+// PCI Local Bus Specification 2.1 with 86Box's power-on values; the chip's
+// own rows follow 86Box ali1531.c where it acts on a bit (L1 and L2 enable,
+// memory holes, shadow RAM), and its write masks confirm which bits exist.
+// Every other text offers only what the field's name states and its note
+// says it is unconfirmed, or says that the coding is not documented, so that
+// nobody is led to write a value on the strength of a guess.
 #include "pci/tables/ali_descriptions.h"
 #include "pci/tables/descriptions_common.h"
 #include "pci/tables/field_bits.h"
@@ -12,19 +16,20 @@
 
 namespace {
 
+// 76h: 86Box keeps all eight bits writable.
 const char DRIVE_UNKNOWN[] =
     "Output drive strength of these pins.\r"
     "Which value gives the stronger drive is not documented here.";
 
-// 4Ch-4Dh: where reads of each 16 KB segment go.
+// 4Ch-4Dh: where reads of each 16 KB segment go (86Box ali1531.c).
 const char SHADOW_READ[] =
     "0 Reads go to the PCI/ISA bus (ROM)\r"
     "1 Reads come from shadow DRAM";
-// 4Eh-4Fh: where writes of each 16 KB segment go.
+// 4Eh-4Fh: where writes of each 16 KB segment go (86Box ali1531.c).
 const char SHADOW_WRITE[] =
     "0 Writes go to the PCI/ISA bus\r"
     "1 Writes go to shadow DRAM";
-// 50h-51h: a third bit per segment whose purpose could not be confirmed.
+// 50h-51h: a third bit per segment; 86Box stores it and gives it no function.
 const char SHADOW_THIRD[] =
     "Third control bit of this 16 KB segment, beside its read (4Ch-4Dh) and write (4Eh-4Fh) "
     "enables.\r"
@@ -32,8 +37,10 @@ const char SHADOW_THIRD[] =
 
 const char ROW_WIDTH[] =
     "0 64-bit row\r"
-    "1 32-bit row (half of a SIMM pair)";
+    "1 32-bit row (half of a SIMM pair)\r"
+    "Unconfirmed: no public register reference describes this bit.";
 
+// 47h: 86Box ali1531.c sends a range with its bit set to the PCI bus.
 const char MEMORY_HOLE[] =
     "0 Main memory (DRAM)\r"
     "1 Hole: accesses go to the PCI bus";
@@ -41,7 +48,8 @@ const char MEMORY_HOLE[] =
 }  // namespace
 
 const RegisterField fields_m1531[] = {
-    // PCI command register, upper byte first.
+    // PCI command register, upper byte first: PCI Local Bus Specification
+    // 2.1; 86Box power-on 0006h, and only bit 0 of 05h takes a write.
     {0x05, RESERVED_COMMAND_SPAN, 0, "Reserved", RESERVED_READS_0},
     {0x05, Field(1, 1), 0, "Fast Back-to-Back Cycle Enable",
      "0 Fast back-to-back only to the same target\r"
@@ -78,7 +86,8 @@ const RegisterField fields_m1531[] = {
      "1 Responds to PCI I/O cycles\r"
      "Reads 0: the bridge claims no PCI I/O space."},
 
-    // PCI status register, upper byte first.
+    // PCI status register, upper byte first: PCI 2.1; 86Box power-on 0400h
+    // (DEVSEL# slow), bits 7-3 of 07h cleared by writing 1.
     {0x07, Field(7, 7), 0, "Detected Parity Error",
      "0 No parity error detected\r"
      "1 Parity error detected\r"
@@ -104,7 +113,8 @@ const RegisterField fields_m1531[] = {
      "01 Medium\r"
      "10 Slow\r"
      "11 Reserved\r"
-     "Read only."},
+     "Read only.\r"
+     "86Box's M1531 reads 10 (slow)."},
     {0x07, Fixed(0, 0), 0, "Data Parity Error Detected",
      "0 No data parity error\r"
      "1 Data parity error while the bridge was master\r"
@@ -120,10 +130,10 @@ const RegisterField fields_m1531[] = {
      "Read only."},
     {0x06, Fixed(3, 0), 0, "Reserved", RESERVED_READS_0},
 
-    // Identification, class and header.
+    // Identification, class and header: PCI 2.1; 86Box power-on values.
     {0x08, Fixed(7, 0), 0xB0, "Chip Revision Code",
      "Silicon revision of the chip; read only.\r"
-     "B0h and later identify the M1531B."},
+     "86Box's model of the M1531B reads B0h."},
     {0x09, Fixed(7, 0), 0, "Interface Identifier",
      "00000000 No register-level programming interface\r"
      "Read only."},
@@ -151,7 +161,8 @@ const RegisterField fields_m1531[] = {
      "0000 Self-test passed\r"
      "Any other value is a failure code of the device."},
 
-    // 40h: cache control.
+    // 40h: cache control.  86Box write mask F1h; no public source gives the
+    // codings.
     {0x40, Field(7, 6), 0, "L2 Cacheable Memory Size",
      "Upper limit of the main memory that the L2 cache serves; memory above it is not cached in "
      "L2.\r"
@@ -159,23 +170,28 @@ const RegisterField fields_m1531[] = {
     {0x40, Field(5, 5), 0, "Fast NAJ assertion",
      "0 Disable\r"
      "1 Enable\r"
-     "Drives NA# (next address) early, so that the CPU can pipeline its next bus cycle."},
+     "Drives NA# (next address) early, so that the CPU can pipeline its next bus cycle.\r"
+     "Unconfirmed: no public register reference describes this bit."},
     {0x40, Field(4, 4), 0, "L1 Snoop HITMJ Check Pont", SNOOP_CHECK_POINT},
     {0x40, Field(0, 0), 0, "HitMiss Check Point", TAG_CHECK_POINT},
 
-    // 41h: L2 cache organisation.
+    // 41h: L2 cache organisation.  86Box: write mask D6h, bit 3 always 1.
     {0x41, Field(7, 7), 0, "L2 Bank", L2_BANKS},
     {0x41, Field(6, 6), 0, "L2 Cache Type",
      "Kind of SRAM fitted for the L2 cache (asynchronous or pipelined burst).\r"
      "The value of each kind is not documented here."},
     {0x41, Field(4, 4), 0, "Internal MESI Software Test Mode",
      "0 Normal operation\r"
-     "1 Test mode: software reaches the internal MESI state bits"},
+     "1 Test mode: software reaches the internal MESI state bits\r"
+     "Unconfirmed: no public register reference describes this bit."},
     {0x41, Field(3, 3), 0, "Reserved", "Reserved; reads 1."},
-    {0x41, Field(2, 1), 0, "L2 Cache Size", L2_CACHE_SIZE},
+    {0x41, Field(2, 1), 0, "L2 Cache Size",
+     "Amount of SRAM fitted for the L2 cache.\r"
+     "The size that each value selects is not documented here."},
     {0x41, Field(0, 0), 0, "Reserved", RESERVED_READS_0},
 
-    // 42h: L2 cache control.
+    // 42h: L2 cache control.  86Box write mask F7h; 86Box takes the L2 enable
+    // from bit 0.
     {0x42, Field(7, 7), 0, "L2 Tag Outpt Delay",
      "Delays the output of the L2 tag SRAM for slower parts.\r"
      "The delay of each value is not documented here."},
@@ -183,10 +199,10 @@ const RegisterField fields_m1531[] = {
     {0x42, Field(5, 5), 0, "A0000-BFFFF Cacheable", A0000_BFFFF_CACHEABLE},
     {0x42, Field(4, 4), 0, "L2 Dirty Bit Settng", L2_DIRTY_BIT},
     {0x42, Field(2, 2), 0, "Force L2 Cache Miss or Invalid", FORCE_L2_MISS},
-    {0x42, Field(1, 1), 0, "L2 Cache ON/OFF", ON_OFF},
+    {0x42, Field(1, 1), 0, "L2 Cache ON/OFF", L2_CACHE_ON_OFF},
 
     // 43h: row widths, read around write and the CPU's own cache; the row
-    // bits are listed from row 0 upwards.
+    // bits are listed from row 0 upwards.  86Box takes the L1 enable from bit 0.
     {0x43, Field(2, 2), 0, "Row 0 is 32-bit DRAM", ROW_WIDTH},
     {0x43, Field(3, 3), 0, "Row 1 is 32-bit DRAM", ROW_WIDTH},
     {0x43, Field(4, 4), 0, "Row 2 is 32-bit DRAM", ROW_WIDTH},
@@ -195,9 +211,15 @@ const RegisterField fields_m1531[] = {
     {0x43, Field(7, 7), 0, "Row 5 is 32-bit DRAM", ROW_WIDTH},
     {0x43, Field(1, 1), 0, "DRAM Read around Write",
      "0 Disable\r"
-     "1 Enable: reads may go ahead of buffered writes"},
-    {0x43, Field(0, 0), 0, "L1 Cache ON/OFF", L1_CACHE_ON_OFF},
+     "1 Enable: reads may go ahead of buffered writes\r"
+     "Unconfirmed: no public register reference describes this bit."},
+    {0x43, Field(0, 0), 0, "L1 Cache ON/OFF",
+     "0 CPU L1 cache off\r"
+     "1 CPU L1 cache on"},
 
+    // 44h-46h: EDO detection, fast page / EDO timing, paging, refresh and
+    // write-back; 86Box keeps every bit writable.  No public source gives the
+    // codings.
     // 44h: EDO detection and fast page / EDO timing.
     {0x44, Field(7, 6), 0, "EDO Detection Timer", EDO_DETECTION_TIMER},
     {0x44, Field(5, 5), 0, "EDO Detection Mode", EDO_DETECTION_MODE},
@@ -212,7 +234,8 @@ const RegisterField fields_m1531[] = {
     {0x45, Field(6, 6), 0, "DRAM Mank Miss Detection", DISABLE_ENABLE},
     {0x45, Field(5, 5), 0, "Read Speculative Leadoff",
      "0 Disable\r"
-     "1 Enable: DRAM reads start before the cycle is fully decoded"},
+     "1 Enable: DRAM reads start before the cycle is fully decoded\r"
+     "Unconfirmed: no public register reference describes this bit."},
     {0x45, Field(4, 4), 0, "DRAM Refresh Mode",
      "Selects the DRAM refresh method.\r"
      "The method of each value is not documented here."},
@@ -232,9 +255,11 @@ const RegisterField fields_m1531[] = {
     {0x46, Field(1, 1), 0, "L2 Pipeline", DISABLE_ENABLE},
     {0x46, Field(0, 0), 0, "Flush DRAM Buffer in CPU Bus Idle",
      "0 Disable\r"
-     "1 Enable: the DRAM write buffer is emptied while the CPU bus is idle"},
+     "1 Enable: the DRAM write buffer is emptied while the CPU bus is idle\r"
+     "Unconfirmed: no public register reference describes this bit."},
 
-    // 47h: Cyrix and AMD burst support, memory holes.
+    // 47h: Cyrix and AMD burst support, memory holes.  86Box write mask FCh;
+    // the holes of bits 5-2 as 86Box ali1531.c maps them.
     {0x47, Field(7, 7), 0, "M1/M2 1+4 Burst and K6 Write Allocate", CYRIX_BURST_K6_ALLOCATE},
     {0x47, Field(6, 6), 0, "M1/M2 LinearBurst", CYRIX_LINEAR_BURST},
     {0x47, Field(5, 5), 0, "14M-15M Memory", MEMORY_HOLE},
@@ -244,7 +269,8 @@ const RegisterField fields_m1531[] = {
      "1 Main memory (DRAM)"},
     {0x47, Field(2, 2), 0, "80000-9FFFF Memory", MEMORY_HOLE},
 
-    // 52h: strapped results and the first concurrency switch.
+    // 52h: strapped results and the first concurrency switch.  86Box powers
+    // it up as F0h and does not model the straps.
     {0x52, Field(7, 3), 0, "SRAM Module Detection Result",
      "Latched at reset from the cache module detection pins.\r"
      "The module that each value stands for is not documented here."},
@@ -253,14 +279,19 @@ const RegisterField fields_m1531[] = {
      "The frequency of each value is not documented here."},
     {0x52, Field(0, 0), 0, "PCI/CPU Concurrency #1", DISABLE_ENABLE},
 
-    // 58h: concurrency and passive release.
-    {0x58, Field(3, 3), 0, "PCI/CPU Concurrency #2", DISABLE_ENABLE},
+    // 58h: concurrency and passive release.  86Box write mask 86h.
+    {0x58, Field(3, 3), 0, "PCI/CPU Concurrency #2",
+     "0 Disable\r"
+     "1 Enable\r"
+     "Unconfirmed: no public register reference describes this bit, and 86Box keeps it "
+     "read-only."},
     {0x58, Field(2, 2), 0, "CPU Access PCI During Passive Release",
      "0 Disable\r"
-     "1 Enable: the CPU may use PCI while an ISA master holds the bus in passive release"},
+     "1 Enable: the CPU may use PCI while an ISA master holds the bus in passive release\r"
+     "Unconfirmed: no public register reference describes this bit."},
     {0x58, Field(1, 1), 0, "PCI Passive Release", DISABLE_ENABLE},
 
-    // 5Ch-5Dh: SDRAM.
+    // 5Ch-5Dh: SDRAM.  86Box write masks FFh and 53h.
     {0x5C, Field(7, 5), 0, "SDRAM Operation Mode", SDRAM_OPERATION_MODE},
     {0x5C, Field(4, 4), 0, "SDRAM CAS Latency", SDRAM_CAS_LATENCY},
     {0x5C, Field(3, 3), 0, "SDRAM RAS to Rrad/Write Delay", SDRAM_RAS_TO_READ_WRITE},
@@ -269,15 +300,18 @@ const RegisterField fields_m1531[] = {
      "The clock counts of each value are not documented here."},
     {0x5C, Field(0, 0), 0, "8 Row DRAM Support",
      "0 Disable: six rows\r"
-     "1 Enable: eight rows"},
+     "1 Enable: eight rows\r"
+     "Unconfirmed: no public register reference describes this bit."},
     {0x5D, Field(6, 6), 0, "SDRAM Speculative Read", DISABLE_ENABLE},
     {0x5D, Field(4, 4), 0, "SDRAM Internal Page Hit Detecton", DISABLE_ENABLE},
     {0x5D, Field(1, 1), 0, "Fifth PCI Master Support", DISABLE_ENABLE},
     {0x5D, Field(0, 0), 0, "JEDEC \"2n rule\" Respect",
      "0 Rule not kept\r"
-     "1 Commands keep to the JEDEC 2n rule"},
+     "1 Commands keep to the JEDEC 2n rule\r"
+     "Unconfirmed: no public register reference describes this bit."},
 
-    // Registers placed before 4Ch in the list.
+    // Registers placed before 4Ch in the list.  86Box write masks: 83h 10h,
+    // 74h 2Bh, 80h 84h, 76h FFh.
     {0x83, Field(4, 4), 0, "SDRAM Command Drive Period",
      "Length of time the SDRAM command lines are driven.\r"
      "The clocks of each value are not documented here."},
@@ -297,7 +331,8 @@ const RegisterField fields_m1531[] = {
     {0x76, Field(1, 1), 0, "MD[63:0]/MPD[7:0] Driving Strength", DRIVE_UNKNOWN},
     {0x76, Field(0, 0), 0, "HD[63:0] Driving Strength", DRIVE_UNKNOWN},
 
-    // 4Ch-4Dh: shadow read enables, one bit per 16 KB segment, lowest first.
+    // 4Ch-4Dh: shadow read enables, one bit per 16 KB segment, lowest first
+    // (86Box ali1531.c).
     {0x4C, Field(0, 0), 0, "C0000-C3FFF Shadow Region", SHADOW_READ},
     {0x4C, Field(1, 1), 0, "C4000-C7FFF Shadow Region", SHADOW_READ},
     {0x4C, Field(2, 2), 0, "C8000-CBFFF Shadow Region", SHADOW_READ},
@@ -315,7 +350,7 @@ const RegisterField fields_m1531[] = {
     {0x4D, Field(6, 6), 0, "F8000-FBFFF Shadow Region", SHADOW_READ},
     {0x4D, Field(7, 7), 0, "FC000-FFFFF Shadow Region", SHADOW_READ},
 
-    // 4Eh-4Fh: shadow write enables.
+    // 4Eh-4Fh: shadow write enables (86Box ali1531.c).
     {0x4E, Field(0, 0), 0, "C0000-C3FFF Shadow Region", SHADOW_WRITE},
     {0x4E, Field(1, 1), 0, "C4000-C7FFF Shadow Region", SHADOW_WRITE},
     {0x4E, Field(2, 2), 0, "C8000-CBFFF Shadow Region", SHADOW_WRITE},
@@ -333,7 +368,8 @@ const RegisterField fields_m1531[] = {
     {0x4F, Field(6, 6), 0, "F8000-FBFFF Shadow Region", SHADOW_WRITE},
     {0x4F, Field(7, 7), 0, "FC000-FFFFF Shadow Region", SHADOW_WRITE},
 
-    // 50h-51h: the third bit of each segment.
+    // 50h-51h: the third bit of each segment; 86Box keeps it writable and
+    // gives it no function.
     {0x50, Field(0, 0), 0, "C0000-C3FFF Shadow Region", SHADOW_THIRD},
     {0x50, Field(1, 1), 0, "C4000-C7FFF Shadow Region", SHADOW_THIRD},
     {0x50, Field(2, 2), 0, "C8000-CBFFF Shadow Region", SHADOW_THIRD},

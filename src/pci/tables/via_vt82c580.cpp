@@ -4,9 +4,12 @@
 // refresh, SDRAM control and drive strength.  Both chipsets share these
 // fields; the table starts at 50h.
 //
-// Where the coding of a setting could not be confirmed, the description says
-// what the field governs and leaves the codes to a note, so that nobody is
-// led to write a value on the strength of a guess.
+// Ralf Brown's Interrupt List gives the VT82C580VPX the register map of the
+// AMD-640 (table 00982) and marks in the AMD-640 bit tables where the VPX
+// differs (00996-00998), so the rows shared with the VT82C595 follow those
+// tables; the comment beside each group names them.  Write masks and
+// power-on values are checked against 86Box via_vpx.c (from its history) and
+// via_apollo.c.  Two bits have no public description; their notes say so.
 //
 // noted_value carries a reference setting of the bank ending, memory-map and
 // DRAM timing fields: the power-on value where one is known.
@@ -16,21 +19,23 @@
 #include "pci/tables/via_descriptions.h"
 
 const RegisterField fields_vt82c580[] = {
-    // Cache control 1.
+    // Cache control 1: RBIL 00984; 86Box write mask FBh (VT82C595), FFh (VPX).
     {0x50, Field(7, 6), 0, "Cache Enable", CACHE_ENABLE},
     {0x50, Field(5, 5), 0, "Linear Burst", LINEAR_BURST},
     {0x50, Field(4, 3), 0, "Tag Configuration", TAG_CONFIGURATION},
+    // No public source describes 50h bit 2 of the VPX (RBIL's AMD-640 table
+    // calls it reserved); 86Box keeps it writable.
     {0x50, Field(2, 2), 0, "SDRAM Interface Select",
      "Selects the mode of the SDRAM interface.\r"
      "The two settings are not documented here."},
     {0x50, Field(1, 0), 0, "SRAM Type", SRAM_TYPE},
 
-    // Cache control 2.
+    // Cache control 2: RBIL 00985; 86Box write mask 2Bh.
     {0x51, Field(5, 5), 0, "Backoff CPU", BACKOFF_CPU},
     {0x51, Field(3, 3), 0, "SRAM Banks", SRAM_BANKS},
     {0x51, Field(1, 0), 0, "Cache Size", CACHE_SIZE},
 
-    // Non-cacheable control.
+    // Non-cacheable control: RBIL 00986; 86Box write mask F5h, power-on 02h.
     {0x52, Field(7, 7), 0, "C0000-C7FFF Cacheable", CACHEABLE},
     {0x52, Field(6, 6), 0, "D0000-DFFFF Cacheable", CACHEABLE},
     {0x52, Field(5, 5), 0, "E0000-EFFFF Cacheable", CACHEABLE},
@@ -38,14 +43,14 @@ const RegisterField fields_vt82c580[] = {
     {0x52, Field(2, 2), 0, "L2 Fill", L2_FILL},
     {0x52, Field(0, 0), 0, "L2 Write Thru/Write-Back", L2_WRITE_POLICY},
 
-    // System performance control.
+    // System performance control: RBIL 00987; 86Box write mask F8h.
     {0x53, Field(7, 7), 0, "Read Around Write", READ_AROUND_WRITE},
     {0x53, Field(6, 6), 0, "Cache Read Pipeline Cycle", CACHE_READ_PIPELINE_CYCLE},
     {0x53, Field(5, 5), 0, "Cache Write Pipeline Cycle", CACHE_WRITE_PIPELINE_CYCLE},
     {0x53, Field(4, 4), 0, "DRAM Pipeline Cycle", DRAM_PIPELINE_CYCLE},
     {0x53, Field(3, 3), 0, "PCI Master Peer Concurrency", PCI_MASTER_PEER_CONCURRENCY},
 
-    // Non-cacheable regions.
+    // Non-cacheable regions: RBIL 00988.
     {0x54, Field(7, 0), 0, "Non-Cacheable Region #1 <28:21>", REGION_HIGH},
     {0x55, Field(7, 3), 0, "Non-Cacheable Region #1 A<20:16>", REGION_LOW},
     {0x55, Field(2, 0), 0, "Non-Cacheable Region #1 Size", REGION_SIZE},
@@ -53,13 +58,13 @@ const RegisterField fields_vt82c580[] = {
     {0x57, Field(7, 3), 0, "Non-Cacheable Region #2 A<20:16>", REGION_LOW},
     {0x57, Field(2, 0), 0, "Non-Cacheable Region #2 Size", REGION_SIZE},
 
-    // DRAM configuration.
+    // DRAM configuration: RBIL 00989-00990; 86Box write masks EEh and E7h.
     {0x58, Field(7, 5), 2, "Bank 0/1 MA Map Type", MA_MAP},
     {0x58, Field(3, 1), 2, "Bank 2/3 MA Map Type", MA_MAP},
-    {0x59, Field(7, 5), 2, "Bank 5/6 MA Map Type", LAST_PAIR_MA_MAP},
+    {0x59, Field(7, 5), 2, "Bank 5/6 MA Map Type", MA_MAP},
     {0x59, Field(2, 0), 5, "Last Bank DRAM Populated", LAST_BANK},
 
-    // DRAM bank ending addresses.
+    // DRAM bank ending addresses: RBIL 00983; 86Box power-on 01h each.
     {0x5A, Field(7, 0), 1, "Bank 0 Ending (HA[29:22])", BANK_ENDING},
     {0x5B, Field(7, 0), 1, "Bank 1 Ending (HA[29:22])", BANK_ENDING},
     {0x5C, Field(7, 0), 1, "Bank 2 Ending (HA[29:22])", BANK_ENDING},
@@ -67,12 +72,13 @@ const RegisterField fields_vt82c580[] = {
     {0x5E, Field(7, 0), 1, "Bank 4 Ending (HA[29:22])", BANK_ENDING},
     {0x5F, Field(7, 0), 1, "Bank 5 Ending (HA[29:22])", BANK_ENDING},
 
-    // DRAM type.
+    // DRAM type: RBIL 00991.
     {0x60, Field(5, 4), 0, "DRAM Type for Bank 4/5", DRAM_TYPE},
     {0x60, Field(3, 2), 0, "DRAM Type for Bank 2/3", DRAM_TYPE},
     {0x60, Field(1, 0), 0, "DRAM Type for Bank 0/1", DRAM_TYPE},
 
-    // Shadow RAM, 16 KB segments listed lowest bits first.
+    // Shadow RAM, 16 KB segments listed lowest bits first: RBIL 00992-00994,
+    // 86Box via_apollo.c (bit 1 reads, bit 0 writes).
     {0x61, Field(1, 0), 0, "C0000-C3FFF Shadow RAM Control", SHADOW},
     {0x61, Field(3, 2), 0, "C4000-C7FFF Shadow RAM Control", SHADOW},
     {0x61, Field(5, 4), 0, "C8000-CBFFF Shadow RAM Control", SHADOW},
@@ -87,32 +93,32 @@ const RegisterField fields_vt82c580[] = {
     {0x63, Field(1, 1), 0, "SMI Redirect to A0000-BFFFF", SMI_REDIRECT},
     {0x63, Field(0, 0), 0, "DRAM A0000-BFFFF Access", A0000_BFFFF_DRAM_ACCESS},
 
-    // DRAM timing.
+    // DRAM timing: RBIL 00995; 86Box power-on ABh.
     {0x64, Field(7, 6), 2, "RAS Precharge Time", RAS_PRECHARGE_TIME},
     {0x64, Field(5, 4), 2, "RAS Pulse Width", RAS_PULSE_WIDTH},
     {0x64, Field(3, 2), 2, "CAS Read Pulse Width", CAS_READ_PULSE_WIDTH},
     {0x64, Field(1, 1), 1, "CAS Write Pulse Width", CAS_WRITE_PULSE_WIDTH},
     {0x64, Field(0, 0), 1, "Column Address to CAS Delay", COLUMN_ADDRESS_TO_CAS_DELAY},
 
-    // DRAM control 1.
+    // DRAM control 1: RBIL 00996; 86Box write mask F9h (VT82C595), FDh (VPX).
     {0x65, Field(7, 6), 2, "Page Mode Control", PAGE_MODE_CONTROL},
     {0x65, Field(5, 5), 0, "Fast DRAM Decoding Enable", DISABLED_ENABLED},
     {0x65, Field(4, 4), 1, "EDO DRAM Leadoff Cycle Reduction", EDO_DRAM_LEADOFF_CYCLE_REDUCTION},
     {0x65, Field(3, 3), 0, "DRAM Data Latch Delay", DRAM_DATA_LATCH_DELAY},
-    {0x65, Field(2, 2), 0, "Pin88 Function Select",
-     "Chooses the function of pin 88.\r"
-     "The functions of the two settings are not documented here."},
+    {0x65, Field(2, 2), 0, "Pin88 Function Select",  // RBIL 00996
+     "0 Pin 88 is DB32\r"
+     "1 Pin 88 is TA9"},
     {0x65, Field(0, 0), 0, "Relaxed DRAM Read Cycle Latency", RELAXED_DRAM_READ_CYCLE_LATENCY},
 
-    // DRAM control 2.
+    // DRAM control 2: RBIL 00997; 86Box write mask 8Fh (VT82C595), AFh (VPX).
     {0x66, Field(7, 7), 0, "EDO Test Mode Enable", EDO_TEST_MODE_ENABLE},
-    {0x66, Field(5, 5), 0, "SDRAM CAS Latency", SDRAM_CAS_LATENCY},
-    {0x66, Field(3, 3), 1, "Turbo EDO Mode Enable", DISABLED_ENABLED},
+    {0x66, Field(5, 5), 0, "SDRAM CAS Latency", SDRAM_CAS_LATENCY},  // RBIL 00997
+    {0x66, Field(3, 3), 1, "Turbo EDO Mode Enable", TURBO_EDO_MODE},
     {0x66, Field(2, 2), 0, "MD to HD FIFO Control", MD_TO_HD_FIFO_CONTROL},
     {0x66, Field(1, 1), 0, "SDRAM RAS-Precharge Reduction", SDRAM_RAS_PRECHARGE_REDUCTION},
     {0x66, Field(0, 0), 0, "SDRAM RAS-to-CAS Delay Reduction", SDRAM_RAS_TO_CAS_DELAY_REDUCTION},
 
-    // 32-bit DRAM width control.
+    // 32-bit DRAM width control: RBIL 00998.
     {0x67, Field(7, 7), 0, "RAS to Column Address Delay", RAS_TO_COLUMN_ADDRESS_DELAY},
     {0x67, Field(6, 6), 0, "NA# Delay", NA_DELAY},
     {0x67, Field(5, 5), 0, "Bank 5 Width", BANK_WIDTH},
@@ -122,22 +128,24 @@ const RegisterField fields_vt82c580[] = {
     {0x67, Field(1, 1), 0, "Bank 1 Width", BANK_WIDTH},
     {0x67, Field(0, 0), 0, "Bank 5 Width", BANK_0_WIDTH},
 
-    // Refresh.
+    // Refresh: RBIL 00983 (counter) and 00999; 86Box write mask C0h (VT82C595),
+    // C4h (VPX).
     {0x6A, Field(7, 0), 0, "Refresh Counter", REFRESH_COUNTER},
     {0x6B, Field(7, 7), 0, "CBR (CAS-before-RAS) Refresh", CBR_REFRESH},
     {0x6B, Field(6, 6), 0, "Burst Refresh (Burst 4 Times)", BURST_REFRESH},
+    // 86Box keeps 6Bh bit 2 writable on the VPX; no public source says what it does.
     {0x6B, Field(2, 2), 0, "Extended Timing",
      "An extended timing option of the DRAM controller.\r"
      "What it changes is not documented here."},
 
-    // SDRAM control.
+    // SDRAM control: RBIL 01000.
     {0x6C, Field(7, 7), 0, "64Mbit SDRAM Interleave", SDRAM_64MBIT_INTERLEAVE},
     {0x6C, Field(6, 6), 0, "SDRAM Burst Write", SDRAM_BURST_WRITE},
-    {0x6C, Field(5, 5), 0, "SDRAM Bank Interleave Enable", DISABLED_ENABLED},
+    {0x6C, Field(5, 5), 0, "SDRAM Bank Interleave Enable", SDRAM_BANK_INTERLEAVE},
     {0x6C, Field(3, 3), 0, "SDRAM CAS Latency", SDRAM_CAS_LATENCY},
     {0x6C, Field(2, 0), 0, "SDRAM Operation Mode Select", SDRAM_OPERATION_MODE_SELECT},
 
-    // DRAM drive strength.
+    // DRAM drive strength: RBIL 01001.
     {0x6D, Field(7, 7), 0, "Bank Decoding Test", BANK_DECODING_TEST},
     {0x6D, Field(6, 6), 0, "MA[0:1] Drive", DRIVE},
     {0x6D, Field(5, 5), 0, "Duplicate Copy of MA[0:1]", DUPLICATE_MA_0_1},

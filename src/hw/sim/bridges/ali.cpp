@@ -3,6 +3,18 @@
 // bits, status, strap results) have a write mask of 0; status bits that
 // software clears by writing 1 are modelled as read-only, since they read 0
 // on a healthy board anyway.
+//
+// Values and masks are checked against 86Box ali1531.c and ali1541.c.  Where
+// they differ on purpose:
+// - 04h: 86Box lets every command bit be written; here only parity error
+//   response is, as the field tables mark the others fixed.
+// - M1531 52h: 86Box lets the strap results be written; here they are latched.
+// - M1531 58h bit 3 and M1541 5Fh bits 5-4: 86Box keeps them read-only; the
+//   field tables list them as switches a BIOS sets, so they stay writable.
+// - Registers 40h-8Dh hold what the BIOS sets, not the power-on values; the
+//   DRAM row boundaries (60h-6Fh), which no field row reads, stay 00h.
+// - 42h: bits 0 and 1 are both set.  86Box and memtest86+ take the L2 enable
+//   from bit 0, the field tables from bit 1; the board's L2 is on either way.
 #include "hw/sim/bridges/bridge_images.h"
 
 // Aladdin IV board: Pentium MMX on a 66 MHz bus, 512 KB pipelined burst L2,
@@ -17,7 +29,7 @@ static const SimRegInit SIM_BRIDGE_M1531_REGS[] = {
     {0x05, 0x00, 0x01},
     {0x06, 0x00, 0x00},
     {0x07, 0x04, 0x00},
-    {0x08, 0xB3, 0x00},
+    {0x08, 0xB0, 0x00},  // revision of 86Box's M1531B
     {0x0B, 0x06, 0x00},
     {0x0D, 0x20, 0xF8},  // latency timer: bits 2-0 fixed
     // Subsystem ids mirror the chip's own ids after reset.
@@ -25,10 +37,11 @@ static const SimRegInit SIM_BRIDGE_M1531_REGS[] = {
     {0x2D, 0x10, 0x00},
     {0x2E, 0x31, 0x00},
     {0x2F, 0x15, 0x00},
-    // Cache: fast NA#, pipelined burst SRAM, L2 on, CPU L1 on, read around write.
+    // Cache: fast NA#, pipelined burst SRAM, L2 on (bits 0 and 1), CPU L1 on,
+    // read around write.
     {0x40, 0x60, 0xF1},
     {0x41, 0x4A, 0xD6},  // bit 3 always reads 1
-    {0x42, 0x02, 0xF7},
+    {0x42, 0x03, 0xF7},
     {0x43, 0x03, 0xFF},
     // EDO timing, paging, refresh, write-back and pipelines.
     {0x44, 0x15, 0xFF},
@@ -44,10 +57,15 @@ static const SimRegInit SIM_BRIDGE_M1531_REGS[] = {
     {0x51, 0x00, 0xFF},
     // Cache module detection and bus frequency straps, concurrency on.
     {0x52, 0xF1, 0x01},
+    {0x54, 0xFF, 0xFF},  // 54h-55h, 59h-5Ah, 70h: 86Box power-on values
+    {0x55, 0xFF, 0xFF},
     {0x58, 0x0E, 0x8E},
+    {0x59, 0x20, 0xFF},
+    {0x5A, 0x20, 0xFF},
     // SDRAM controls, unused with EDO but left at reset values.
     {0x5C, 0x00, 0xFF},
     {0x5D, 0x00, 0x53},
+    {0x70, 0x22, 0xFF},
     {0x74, 0x01, 0x2B},
     {0x76, 0x00, 0xFF},
     {0x80, 0x00, 0x84},
@@ -67,7 +85,7 @@ static const SimRegInit SIM_BRIDGE_M1541_REGS[] = {
     {0x05, 0x00, 0x01},
     {0x06, 0x10, 0x00},
     {0x07, 0x04, 0x00},
-    {0x08, 0x04, 0x00},
+    {0x08, 0x00, 0x00},  // 86Box power-on value
     {0x0B, 0x06, 0x00},
     {0x0D, 0x20, 0xF8},
     // AGP aperture base.
@@ -78,10 +96,11 @@ static const SimRegInit SIM_BRIDGE_M1541_REGS[] = {
     {0x2E, 0x41, 0x00},
     {0x2F, 0x15, 0x00},
     {0x34, 0xB0, 0x00},  // capability list starts with the AGP block
-    // Cache: on-chip tag, K6 write allocate, L1 on, L2 on, dynamic write back.
+    // Cache: on-chip tag, K6 write allocate, L1 on, 1 MB of L2 (41h bits 3-2
+    // = 10), L2 on (bits 0 and 1), dynamic write back.
     {0x40, 0x51, 0x7F},
     {0x41, 0x18, 0x7F},
-    {0x42, 0x02, 0xFF},
+    {0x42, 0x03, 0xFF},
     {0x43, 0x45, 0xF7},
     // Fast page / EDO timing, unused with SDRAM.
     {0x44, 0x00, 0xFF},
@@ -128,12 +147,17 @@ static const SimRegInit SIM_BRIDGE_M1541_REGS[] = {
     // 100 MHz SDRAM pipelines on.
     {0x72, 0x00, 0xC7},
     {0x73, 0x06, 0x1F},
+    {0x89, 0x20, 0xFF},  // 89h-8Ah, 91h, C8h-C9h: 86Box power-on values
+    {0x8A, 0x20, 0xFF},
     {0x8D, 0x00, 0xFF},
+    {0x91, 0x13, 0xFF},
     // AGP capability: id 02h, version 1.0, 1x and 2x rates, sideband, 29 requests.
     {0xB0, 0x02, 0x00},
     {0xB2, 0x10, 0x00},
     {0xB4, 0x03, 0x00},
     {0xB5, 0x02, 0x00},
     {0xB7, 0x1C, 0x00},
+    {0xC8, 0xBF, 0xFF},
+    {0xC9, 0x0A, 0xFF},
 };
 const SimBridgeImage SIM_BRIDGE_M1541 = ImageOf(SIM_BRIDGE_M1541_REGS);
