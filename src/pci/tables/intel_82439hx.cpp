@@ -5,8 +5,8 @@
 #include "pci/tables/tables.h"
 
 const RegisterField fields_82439hx[] = {
-    // PCI configuration header: power-on values and write masks from 86Box,
-    // which clears bits 6-4 of 07h on a 1 and keeps 05h bit 0.
+    // PCI configuration header, RBIL 00878; power-on values and write masks
+    // from 86Box, which clears bits 6-4 of 07h on a 1 and keeps 05h bit 0.
     {0x05, RESERVED_COMMAND_SPAN, 0, "Reserved", RESERVED_READS_0},
     {0x05, Field(1, 1), 0, "Fast Back-to-Back Cycle Enable",
      "0 Fast back-to-back cycles to different targets are not run\r"

@@ -11,8 +11,9 @@
 constexpr char NO_ROW_5[] = "The 82437VX has five DRAM rows; RBIL documents no row 5.";
 
 const RegisterField fields_82439vx[] = {
-    // PCI configuration header: power-on values and write masks from 86Box,
-    // which takes no write to 05h and clears only bits 5-4 of 07h on a 1.
+    // PCI configuration header, RBIL 00878; power-on values and write masks
+    // from 86Box, which takes no write to 05h and clears only bits 5-4 of 07h
+    // on a 1.
     {0x05, RESERVED_COMMAND_SPAN, 0, "Reserved", RESERVED_READS_0},
     {0x05, Field(1, 1), 0, "Fast Back-to-Back Cycle Enable",
      "0 Fast back-to-back cycles to different targets are not run\r"

@@ -60,8 +60,8 @@ constexpr char L2_SRAM_TYPE[] =
 // 53h cache control extensions, RBIL 01113.  86Box powers it on as 14h.
 constexpr char DRAM_CACHE_REFRESH_TIMER[] =
     "HCLKs the controller stays idle while DRAM cache SRAMs in the L2 refresh.\r"
-    "RBIL gives the count five bits, 4-0; this field shows the low four. Default 0100 "
-    "(register 14h).";
+    "RBIL gives the count five bits, 4-0; this field shows the low four. Default 0100, "
+    "the register powering on as 14h.";
 
 // 55h and 54h SDRAM control, RBIL 01114: one 16-bit register whose special
 // mode is bits 8-6, that is 55h bit 0 above 54h bits 7-6.
