@@ -135,5 +135,5 @@ constexpr char BOUNDARY_NOTE[] =
 // A row's type is a pair of bits: the SDRAM bit above the EDO/FPM bit.
 constexpr char IS_SDRAM[] = "0 EDO or fast page mode DRAM, as its EDO/FPM bit says\r1 SDRAM";
 constexpr char IS_EDO[] =
-    "0 Fast page mode DRAM\r1 EDO DRAM\rApplies while the row's SDRAM bit is 0; both bits set "
-    "is reserved.";
+    "0 Fast page mode DRAM, or SDRAM when the row's SDRAM bit is 1\r1 EDO DRAM\r"
+    "Both bits set is reserved.";
