@@ -150,11 +150,11 @@ const RegisterField fields_82439vx[] = {
     // 67h DRAM row type high; its row type bits stand after 68h.  RBIL 01108
     // and 86Box's write mask (11h) give the 82437VX only row 4's two bits.
     {0x67, Field(7, 7), 0, "Host Frequency Detection",
-     "0 60 MHz host bus\r1 66 MHz host bus\rThe 82439TX strap at this bit; RBIL does not "
-     "document it for the 82437VX, and 86Box reads it as 0."},
+     "Undocumented for the 82437VX; on the 82439TX this bit is the strap for a 66 MHz host "
+     "bus. 86Box reads it as 0 here."},
     {0x67, Field(2, 2), 0, "Memory Address Select Enable",
-     "0 Disabled\r1 CKE and CKEB carry a second copy of MA0 and MA1\rThe 82439TX choice at "
-     "this bit; RBIL does not document it for the 82437VX, and 86Box reads it as 0."},
+     "Undocumented for the 82437VX; on the 82439TX this bit puts a second copy of MA0 and "
+     "MA1 on CKE and CKEB. 86Box reads it as 0 here."},
 
     // 68h DRAM row type, rows 0-3: RBIL 01119.
     {0x68, Field(4, 4), 0, "DRAM Row 0 is SDRAM", IS_SDRAM},
