@@ -211,7 +211,9 @@ TEST(IntelBoards, ReadAsAWorkingBoard) {
     EXPECT_EQ(NamedValue(image, table, "L2 Force Miss"), 0u);
     EXPECT_NE(NamedValue(image, table, "L2 Cache Size"), 0u);
     EXPECT_EQ(NamedValue(image, table, "EDO Detect Mode"), 0u);
-    EXPECT_EQ(NamedValue(image, table, "DRAM Refresh Rate"), 3u);  // 66 MHz
+    // 66 MHz on the HX and VX; the TX counts the period instead.
+    EXPECT_EQ(NamedValue(image, table, "DRAM Refresh Rate"), i == 2 ? 1u : 3u);
+    EXPECT_NE(Reading(image, table, "DRAM Refresh Rate"), "");
     EXPECT_NE(NamedValue(image, table, "BIOS ROM (F0000-FFFFF) Control") & 1, 0u);
     unsigned previous = 0;
     for (unsigned reg = 0x60; reg <= 0x65; reg++) {
@@ -225,6 +227,55 @@ TEST(IntelBoards, ReadAsAWorkingBoard) {
         EXPECT_EQ(FieldValue(image, table[r]), 0u) << std::hex << table[r].reg;
       }
     }
+  }
+}
+
+// The facts a user tunes by, as the register references give them per chip:
+// the same code means different things on sibling chips.
+TEST(IntelTables, ChipsDifferWhereTheSourcesSay) {
+  struct Fact {
+    const RegisterField* table;
+    const char* name;
+    unsigned value;
+    const char* reading;
+  };
+  const Fact facts[] = {
+      // Refresh: host clocks on the HX and VX, periods on the TX.
+      {fields_82439hx, "DRAM Refresh Rate", 3, "011 66 MHz host clock"},
+      {fields_82439vx, "DRAM Refresh Rate", 1, "001 50 MHz host clock"},
+      {fields_82439tx, "DRAM Refresh Rate", 1, "001 Every 15.6 us"},
+      {fields_82439tx, "DRAM Refresh Rate", 5, "101 Every 256 us"},
+      {fields_82439tx, "DRAM Refresh Rate", 6, "11x Reserved"},
+      // Cache: asynchronous SRAM is not an HX choice.
+      {fields_82439hx, "L2 SRAM Type", 2, "10 Reserved"},
+      {fields_82439tx, "L2 SRAM Type", 2, "10 Asynchronous SRAM"},
+      {fields_82439vx, "L2 Cache Size", 2, "10 512 KB"},
+      // Memory hole: 14-16 MB only on the VX and TX.
+      {fields_82439hx, "Memory Hole", 3, "11 Reserved"},
+      {fields_82439vx, "Memory Hole", 3, "11 Hole from 14 MB to 16 MB"},
+      {fields_82439tx, "Memory Hole", 2, "10 Reserved"},
+      // DRAM timing.
+      {fields_82439hx, "EDO/FPM Leadoff Timing", 0,
+       "00 Read leadoff 7, write leadoff 6, RAS# precharge 3 clocks"},
+      {fields_82439tx, "EDO/FPM Leadoff Timing", 3,
+       "11 Read leadoff 10, write leadoff 6, RAS# precharge 4 clocks"},
+      {fields_82439vx, "EDO/FPM Read Burst Timing", 3,
+       "11 x-3-2-2 for EDO, x-3-3-3 for fast page mode"},
+      {fields_82439hx, "EDO/FPM Read Burst Timing", 1,
+       "01 x-3-3-3 for EDO, x-4-4-4 for fast page mode"},
+      {fields_82439vx, "Fast RAS to CAS Delay", 1, "1 2 clocks of RAS#-to-CAS# delay"},
+      {fields_82439tx, "SDRAM CAS# Latency", 1, "1 2 clocks CAS# latency"},
+      // Bits whose set state turns a feature off.
+      {fields_82439vx, "DRAM Speculative Leadoff", 1, "1 Speculative leadoff disabled"},
+      {fields_82439tx, "DRAM Enhanced Paging", 1, "1 Enhanced paging disabled"},
+      {fields_82439tx, "L1 Enable", 1, "1 CPU L1 cache enabled for cacheable memory"},
+  };
+  for (const Fact& f : facts) {
+    const RegisterField* row = FindRow(f.table, f.name);
+    ASSERT_NE(row, nullptr) << f.name;
+    std::vector<std::string> found = MatchingChoices(row->description, f.value);
+    ASSERT_EQ(found.size(), 1u) << f.name << " " << f.value;
+    EXPECT_EQ(found[0], f.reading);
   }
 }
 

@@ -5,7 +5,8 @@
 #include "pci/tables/tables.h"
 
 const RegisterField fields_82439hx[] = {
-    // PCI configuration header.
+    // PCI configuration header, RBIL 00878; power-on values and write masks
+    // from 86Box, which clears bits 6-4 of 07h on a 1 and keeps 05h bit 0.
     {0x05, RESERVED_COMMAND_SPAN, 0, "Reserved", RESERVED_READS_0},
     {0x05, Field(1, 1), 0, "Fast Back-to-Back Cycle Enable",
      "0 Fast back-to-back cycles to different targets are not run\r"
@@ -40,7 +41,7 @@ const RegisterField fields_82439hx[] = {
     {0x06, Fixed(6, 6), 0, "Reserved", RESERVED_READS_0},
     {0x06, Fixed(5, 5), 0, "66MHz PCI Capable", PCI_66MHZ_CAPABLE},
     {0x06, Fixed(3, 0), 0, "Reserved", RESERVED_READS_0},
-    {0x08, Fixed(7, 0), 0, "Revision ID Code", "Silicon revision of the 82439HX.\rRead only."},
+    {0x08, Fixed(7, 0), 0, "Revision ID Code", REVISION_NOTE},  // RBIL 01098
     {0x09, Fixed(7, 0), 0, "Interface Identifier", INTERFACE_IDENTIFIER},
     {0x0A, Fixed(7, 0), 0, "Sub Class Code", SUB_CLASS_CODE},
     {0x0B, Fixed(7, 0), 0, "Base Class Code", BASE_CLASS_CODE},
@@ -55,18 +56,21 @@ const RegisterField fields_82439hx[] = {
     {0x0F, Fixed(5, 4), 0, "Reserved", RESERVED_READS_0},
     {0x0F, Fixed(3, 0), 0, "Response Code", RESPONSE_CODE},
 
-    // 50h PCI control.
+    // 50h PCI control, RBIL 01110.  86Box's write mask F7h leaves bit 3
+    // read-only; RBIL, written from Intel's pages, gives the bit to all
+    // three chips and is followed.
     {0x50, Field(7, 7), 0, "DRAM ECC/Parity Select",
      "0 Parity: byte parity is generated and checked\r1 ECC: single-bit errors are "
      "corrected, multi-bit errors detected\rNeeds 72-bit wide DRAM rows."},
     {0x50, Field(6, 6), 0, "ECC Test Mode",
-     "0 Normal operation\r1 ECC test mode, for diagnostics of the ECC logic\r"
-     "Must be 0 in normal operation."},
+     "0 Normal operation\r1 ECC test mode\rRBIL names the bit only. Must be 0 in normal "
+     "operation."},
     {0x50, Field(5, 5), 0, "Shutdown to Port 92",
      "0 No port 92h write on shutdown\r1 A host bus shutdown cycle makes the TXC write 01h to "
      "port 92h (CPU reset)"},
     {0x50, Field(4, 4), 0, "Dual Processor NA# Enable",
-     "0 Disabled\r1 NA# (address pipelining) is also used with two processors on the bus"},
+     "0 Disabled\r1 NA# (address pipelining) is also used with two processors on the bus\r"
+     "RBIL names the bit only; the choices are unconfirmed."},
     {0x50, Field(3, 3), 0, "PCI Concurrency Enable", PCI_CONCURRENCY_ENABLE},
     {0x50, Field(2, 2), 0, "SERR# Output Type",
      "0 Open-drain output, as PCI requires\r1 Driven high when negated"},
@@ -74,40 +78,45 @@ const RegisterField fields_82439hx[] = {
      "0 The enhanced features of the 82439HX are off\r1 The enhanced features of the 82439HX "
      "are on\rSet by the BIOS while it configures the chip."},
 
-    // 52h cache control.
+    // 52h cache control, RBIL 01112; asynchronous SRAM is not an 82439HX choice.
     {0x52, Field(7, 6), 0, "L2 Cache Size", L2_CACHE_SIZE},
     {0x52, Field(5, 4), 0, "L2 SRAM Type",
      "00 Pipelined burst SRAM\r01 Reserved\r10 Reserved\r11 Two banks of pipelined burst SRAM"},
     {0x52, Field(3, 3), 0, "NA Disable", NA_DISABLE},
     {0x52, Field(2, 2), 0, "Extended Cacheability",
-     "0 Main memory cacheable up to 64 MB\r1 Main memory cacheable up to 512 MB\r"
-     "The larger limit needs a wider tag RAM."},
+     "0 Main memory cacheable up to 64 MB\r1 Main memory cacheable up to 512 MB"},
     {0x52, Field(1, 1), 1, "L2 Force Miss", L2_FORCE_MISS},
     {0x52, Field(0, 0), 0, "L1 Enable", L1_ENABLE},
 
-    // 56h DRAM extended control.
+    // 56h DRAM extended control, RBIL 01115.
     {0x56, Field(4, 4), 0, "DRAM Speculative Leadoff", DRAM_SPECULATIVE_LEADOFF},
     {0x56, Field(3, 3), 0, "Turn Around Insertion",
-     "0 No extra turnaround clock\r1 One turnaround clock inserted between DRAM cycles\r"
-     "Gives a heavily loaded memory data bus more margin."},
-    {0x56, Field(2, 1), 0, "Memory Address Drive Strength", MEMORY_ADDRESS_DRIVE_STRENGTH},
+     "0 No extra turnaround clock\r1 One extra clock of turnaround after MWE# is asserted"},
+    {0x56, Field(2, 1), 0, "Memory Address Drive Strength",
+     "00 8 mA\r01 8 mA on MAA, 12 mA on MWE#\r10 12 mA on MAA, 8 mA on MWE#\r11 12 mA"},
     {0x56, Field(0, 0), 0, "64Mbit Memory",
      "0 DRAM devices of up to 16 Mbit\r1 Rows may hold 64-Mbit DRAM devices"},
 
-    // 57h DRAM control.
+    // 57h DRAM control, RBIL 01116; the hole as MAME decodes it.
     {0x57, Field(7, 6), 0, "Memory Hole", MEMORY_HOLE},
     {0x57, Field(3, 3), 0, "EDO Detect Mode", EDO_DETECT_MODE},
     {0x57, Field(2, 0), 1, "DRAM Refresh Rate", DRAM_REFRESH_RATE},
 
-    // 58h DRAM timing.
+    // 58h DRAM timing, RBIL 01117.  Bit 2 (RAS#-to-CAS# delay in RBIL) has no
+    // row here.
     {0x58, Field(7, 7), 0, "Turbo Read Leadoff",
      "0 Normal read leadoff\r1 Read leadoff one clock shorter\r"
      "Valid only with the L2 cache disabled."},
     {0x58, Field(6, 5), 0, "EDO/FPM Read Burst Timing", EDO_FPM_READ_BURST_TIMING},
     {0x58, Field(4, 3), 0, "EDO/FPM Write Burst Timing", EDO_FPM_WRITE_BURST_TIMING},
-    {0x58, Field(1, 0), 0, "EDO/FPM Leadoff Timing", EDO_FPM_LEADOFF_TIMING},
+    {0x58, Field(1, 0), 0, "EDO/FPM Leadoff Timing",
+     "00 Read leadoff 7, write leadoff 6, RAS# precharge 3 clocks\r"
+     "01 Read leadoff 6, write leadoff 5, RAS# precharge 3 clocks\r"
+     "10 Read leadoff 7, write leadoff 6, RAS# precharge 4 clocks\r"
+     "11 Read leadoff 6, write leadoff 5, RAS# precharge 4 clocks"},
 
-    // 59h-5Fh programmable attribute map, low nibble before high nibble.
+    // 59h-5Fh programmable attribute map, low nibble before high nibble,
+    // RBIL 01118; 59h bits 3-0 are reserved there and in 86Box's mask (70h).
     {0x59, Field(3, 0), 0, "Reserved", RESERVED_READS_0},
     {0x59, Field(7, 4), 0, "BIOS ROM (F0000-FFFFF) Control", PAM},
     {0x5A, Field(3, 0), 0, "C0000-C3FFF Control", PAM},
@@ -123,7 +132,8 @@ const RegisterField fields_82439hx[] = {
     {0x5F, Field(3, 0), 0, "E8000-EBFFF Control", PAM},
     {0x5F, Field(7, 4), 0, "EC000-EFFFF Control", PAM},
 
-    // 60h-65h DRAM row boundaries: the running total of the rows, in 4 MB.
+    // 60h-65h DRAM row boundaries: the running total of the rows, in 4 MB,
+    // RBIL 01098.  The chip has two more rows, at 66h and 67h.
     {0x60, Field(6, 0), 0, "DRAM Size Row 0 (4M unit)", ROW_0_SIZE},
     {0x61, Field(6, 0), 0, "DRAM Size Row 1-0 (4M unit)", BOUNDARY_NOTE},
     {0x62, Field(6, 0), 0, "DRAM Size Row 2-0 (4M unit)", BOUNDARY_NOTE},
@@ -131,7 +141,7 @@ const RegisterField fields_82439hx[] = {
     {0x64, Field(6, 0), 0, "DRAM Size Row 4-0 (4M unit)", BOUNDARY_NOTE},
     {0x65, Field(6, 0), 0, "DRAM Size Row 5-0 (4M unit)", BOUNDARY_NOTE},
 
-    // 68h DRAM row type, one bit per row.
+    // 68h DRAM row type, one bit per row: RBIL 01098.
     {0x68, Field(0, 0), 0, "Row 0 Memory Type", FPM_EDO},
     {0x68, Field(1, 1), 0, "Row 1 Memory Type", FPM_EDO},
     {0x68, Field(2, 2), 0, "Row 2 Memory Type", FPM_EDO},

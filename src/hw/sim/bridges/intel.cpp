@@ -2,6 +2,9 @@
 // sized and typed, refresh matched to a 66 MHz host bus, the system and video
 // BIOS shadowed read-only.  Status bits that real chips clear by writing 1 are
 // kept read-only here, since a plain write mask cannot clear on a 1.
+// Write masks follow 86Box's intel_4x0.c and values its power-on ones except
+// where noted; the values a BIOS sets (latency timer, caches, DRAM rows and
+// timing, shadowing, SMRAM) are this board's own.
 #include "hw/sim/bridges/bridge_images.h"
 
 // 430HX board: 256 KB pipelined burst L2, 64 MB of EDO DRAM in rows 0 and 1
@@ -19,14 +22,18 @@ static const SimRegInit SIM_BRIDGE_82439HX_REGS[] = {
     {0x0B, 0x06, 0x00},
     {0x0D, 0x20, 0xF8},
     {0x0F, 0x00, 0x40},
-    // PCI control: concurrency and the 82439HX features on.
+    {0x4F, 0x00, 0x84},
+    // PCI control: concurrency and the 82439HX features on.  86Box's mask is
+    // F7h; this one follows RBIL, which makes bit 1 reserved and bit 3 the
+    // concurrency enable.
     {0x50, 0x09, 0xFD},
     // Cache control: 256 KB, pipelined burst, L1 on, force-miss off.
     {0x52, 0x41, 0xFF},
-    // DRAM: speculative leadoff, no hole, 66 MHz refresh, x-2-2-2 EDO reads.
-    {0x56, 0x10, 0x1F},
+    // DRAM: speculative leadoff (bit 4 clear), no hole, 66 MHz refresh,
+    // x-2-2-2 EDO reads.
+    {0x56, 0x00, 0x1F},
     {0x57, 0x03, 0xCF},
-    {0x58, 0x49, 0xFB},
+    {0x58, 0x49, 0xFF},
     // Attribute map: F0000 and C0000-C7FFF shadowed read-only.
     {0x59, 0x10, 0x70},
     {0x5A, 0x11, 0x77},
@@ -68,6 +75,7 @@ static const SimRegInit SIM_BRIDGE_82439VX_REGS[] = {
     {0x0B, 0x06, 0x00},
     {0x0D, 0x20, 0xF8},
     {0x0F, 0x00, 0x40},
+    {0x4F, 0x00, 0x94},
     {0x50, 0x08, 0x08},
     // Cache control: 256 KB, pipelined burst, L1 on; DRAM cache refresh at its default.
     {0x52, 0x41, 0xFB},
@@ -75,8 +83,9 @@ static const SimRegInit SIM_BRIDGE_82439VX_REGS[] = {
     // SDRAM control unused: no SDRAM rows.
     {0x54, 0x00, 0xD8},
     {0x55, 0x00, 0x01},
-    // DRAM: speculative leadoff, 66 MHz refresh, x-2-2-2 EDO reads and writes.
-    {0x56, 0x52, 0x77},
+    // DRAM: speculative leadoff (bit 4 clear), 66 MHz refresh, x-2-2-2 EDO
+    // reads and writes.
+    {0x56, 0x42, 0x77},
     {0x57, 0x03, 0xCF},
     {0x58, 0x51, 0xFF},
     {0x59, 0x10, 0x70},
@@ -93,12 +102,13 @@ static const SimRegInit SIM_BRIDGE_82439VX_REGS[] = {
     {0x63, 0x08, 0x3F},
     {0x64, 0x08, 0x3F},
     {0x65, 0x08, 0x3F},
-    // 66 MHz host bus strap; rows 0 and 1 EDO.
-    {0x67, 0x80, 0x11},
+    // Rows 0 and 1 EDO; 67h holds only row 4's type on this chip.
+    {0x67, 0x00, 0x11},
     {0x68, 0x03, 0xFF},
     {0x69, 0x03, 0x07},
     {0x70, 0x20, 0xFC},
     {0x72, 0x0A, 0x78},
+    {0x73, 0x00, 0x03},
     {0x74, 0x0E, 0xFF},
     {0x78, 0x23, 0xCF},
 };
@@ -119,16 +129,18 @@ static const SimRegInit SIM_BRIDGE_82439TX_REGS[] = {
     {0x0B, 0x06, 0x00},
     {0x0D, 0x20, 0xF8},
     {0x0F, 0x00, 0x40},
+    {0x4F, 0x00, 0x80},
     {0x50, 0x08, 0x08},
-    // Cache control: 512 KB in two banks, L1 on, L2 present.
+    // Cache control: 512 KB in two banks, L1 on; no DRAM cache SRAMs.
     {0x52, 0xB1, 0xFB},
-    {0x53, 0x34, 0x3F},
+    {0x53, 0x14, 0x3F},
     // SDRAM in normal mode: CAS# latency 2, 2-clock RAS# timing.
     {0x54, 0x18, 0xFA},
     {0x55, 0x00, 0x01},
-    // DRAM: speculative leadoff, enhanced paging, 66 MHz refresh.
-    {0x56, 0x52, 0x76},
-    {0x57, 0x13, 0xDF},
+    // DRAM: speculative leadoff and enhanced paging (bits clear), refresh
+    // every 15.6 us.
+    {0x56, 0x42, 0x76},
+    {0x57, 0x01, 0xDF},
     {0x58, 0x00, 0x7B},
     {0x59, 0x10, 0x70},
     {0x5A, 0x11, 0x77},
@@ -148,8 +160,10 @@ static const SimRegInit SIM_BRIDGE_82439TX_REGS[] = {
     {0x67, 0x80, 0xB7},
     {0x68, 0xD0, 0xFF},
     {0x70, 0x20, 0xFC},
-    {0x71, 0x00, 0xDF},
+    // Bit 6 clears on a 1 and bit 5 is forced to 0 (RBIL 01149).
+    {0x71, 0x00, 0x9F},
     {0x72, 0x0A, 0x78},
+    {0x79, 0x00, 0x74},
 };
 const SimBridgeImage SIM_BRIDGE_82439TX = ImageOf(SIM_BRIDGE_82439TX_REGS);
 
