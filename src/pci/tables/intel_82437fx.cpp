@@ -12,7 +12,7 @@ namespace {
 // 58h bits 6-5: the 82437FX gives fast page mode DRAM one clock more than EDO
 // at codes 01 and 10.  RBIL 01117; FreeBSD conf82437fx reads the same.
 constexpr char FX_READ_BURST_TIMING[] =
-    "00 x-4-4-4\r01 x-3-3-3 for EDO, x-4-4-4 for fast page mode\r"
+    "00 x-4-4-4 for EDO and fast page mode\r01 x-3-3-3 for EDO, x-4-4-4 for fast page mode\r"
     "10 x-2-2-2 for EDO, x-3-3-3 for fast page mode\r11 Reserved";
 
 // 58h bits 1-0, RBIL 01117 (82437FX/MX column).
@@ -34,8 +34,7 @@ constexpr char SMM_SPACE_CLOSED[] =
     "0 Data references in SMM reach SMRAM\r1 No data references to SMRAM, even in SMM\r"
     "Never set together with SMM Space Open.";
 constexpr char SMM_SPACE_LOCKED[] =
-    "0 Not locked\r1 Locked: SMM Space Open is cleared, and it and this bit become read only "
-    "until reset";
+    "0 Not locked\r1 Locked: SMM Space Open is cleared, and it and this bit become read only";
 constexpr char SMRAM_ENABLE[] =
     "0 Disabled\r1 128 KB of DRAM at the base segment are reachable in SMM";
 
@@ -98,7 +97,7 @@ const RegisterField fields_82437fx[] = {
     {0x50, Field(7, 5), 0, "CPU Inactivity Timer",
      "000 1 PCI clock\r001 2 PCI clocks\r010 3 PCI clocks\r011 4 PCI clocks\r"
      "100 5 PCI clocks\r101 6 PCI clocks\r110 7 PCI clocks\r111 8 PCI clocks\r"
-     "How long the CPU may leave the PCI bus idle before the 82437FX lets it go."},
+     "The code is the count in PCI clocks less 1."},
     {0x50, Field(3, 3), 0, "PCI Peer Concurrency Enable", PCI_CONCURRENCY_ENABLE},
     {0x50, Field(2, 2), 0, "PCI Bursting Disable", FX_ON_UNLESS_SET},
     {0x50, Field(1, 1), 0, "PCI Streaming Disable", FX_ON_UNLESS_SET},
