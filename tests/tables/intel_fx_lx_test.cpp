@@ -114,7 +114,7 @@ const std::vector<ExpectedRow> ROWS_LX = Join({
         {0x70, 7, 7, "SERR# on Received Target Abort"},
         {0x70, 6, 6, "SERR# on PCI Write Parity Error"},
         {0x70, 5, 5, "SERR# on PCI Read Parity Error"},
-        {0x70, 4, 4, "SERR# on PCI Address Parity Error"},
+        {0x70, 4, 4, "SERR# on Address Parity Error"},
         {0x70, 3, 3, "PERR# on Data Parity Error"},
         {0x70, 2, 2, "L2 Cache Parity Enable"},
         {0x70, 1, 1, "SERR# on DRAM/L2 Parity Error"},
@@ -137,8 +137,8 @@ const std::vector<ExpectedRow> ROWS_LX = Join({
         {0x7D, 5, 5, "Frame Buffer Byte Merging"},
         {0x7D, 4, 4, "VGA Range Attributes"},
         {0x7D, 1, 1, "No Lock Requests"},
-        {0x7E, 7, 4, "Frame Buffer Offset (bits 23-20)"},
-        {0x7F, 7, 0, "Frame Buffer Offset (bits 31-24)"},
+        {0x7E, 7, 4, "Frame Buffer Offset A23-A20"},
+        {0x7F, 7, 0, "Frame Buffer Offset A31-A24"},
     },
 });
 

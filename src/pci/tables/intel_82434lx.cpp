@@ -222,7 +222,7 @@ const RegisterField fields_82434lx[] = {
     {0x70, Field(7, 7), 0, "SERR# on Received Target Abort", SERR_ON_ERROR},
     {0x70, Field(6, 6), 0, "SERR# on PCI Write Parity Error", SERR_ON_ERROR},
     {0x70, Field(5, 5), 0, "SERR# on PCI Read Parity Error", NX_SERR_ON_ERROR},
-    {0x70, Field(4, 4), 0, "SERR# on PCI Address Parity Error", NX_SERR_ON_ERROR},
+    {0x70, Field(4, 4), 0, "SERR# on Address Parity Error", NX_SERR_ON_ERROR},
     {0x70, Field(3, 3), 0, "PERR# on Data Parity Error",
      "0 No PERR# for data parity errors\r1 PERR# asserted\r82434NX only; needs the Parity "
      "Error Response bit (04h bit 6)."},
@@ -266,10 +266,10 @@ const RegisterField fields_82434lx[] = {
      "0 The frame buffer bits apply to the frame buffer only\r"
      "1 Byte merging, no-lock and transparent writes apply to A0000-BFFFF too"},
     {0x7D, Field(1, 1), 0, "No Lock Requests", DISABLED_ENABLED},
-    {0x7E, Field(7, 4), 0, "Frame Buffer Offset (bits 23-20)",
+    {0x7E, Field(7, 4), 0, "Frame Buffer Offset A23-A20",
      "Frame buffer address in MB, a multiple of its size.\r"
      "With 7Fh it forms bits 31-20; 0 turns the frame buffer off."},
-    {0x7F, Field(7, 0), 0, "Frame Buffer Offset (bits 31-24)",
+    {0x7F, Field(7, 0), 0, "Frame Buffer Offset A31-A24",
      "Upper byte of the frame buffer address; see 7Eh."},
 
     {0, 0, 0, nullptr, nullptr},
