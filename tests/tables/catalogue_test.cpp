@@ -1,4 +1,4 @@
-// The chipset catalogue: its fifteen id pairs in order with their names and
+// The chipset catalogue: its seventeen id pairs in order with their names and
 // tables, the tables several ids share, and the end marks that stop a search
 // of the catalogue and of a field table.
 #include <map>
@@ -32,10 +32,12 @@ const CatalogueRow EXPECTED[] = {
     {0x1106, 0x1585, "VIA Technologies", "Apollo VPX (VT82C580VPX)", fields_vt82c580},
     {0x1106, 0x0580, "VIA Technologies", "Apollo VP1 (VT82C580VP)", fields_vt82c580},
     {0x1106, 0x1580, "VIA Technologies", "Apollo VP1 (VT82C580VP)", fields_vt82c580},
+    {0x8086, 0x122D, "Intel", "Triton FX (82437FX)", fields_82437fx},
+    {0x8086, 0x04A3, "Intel", "Mercury/Neptune (82434LX/NX)", fields_82434lx},
 };
 constexpr size_t CATALOGUED = sizeof EXPECTED / sizeof EXPECTED[0];
 
-TEST(Catalogue, FifteenRowsInOrderThenTheEndMark) {
+TEST(Catalogue, SeventeenRowsInOrderThenTheEndMark) {
   for (size_t i = 0; i < CATALOGUED; i++) {
     SCOPED_TRACE(EXPECTED[i].device_name);
     const ChipsetEntry& e = chipset_catalogue[i];
@@ -62,7 +64,7 @@ TEST(Catalogue, SharedTablesAndDistinctIds) {
     users[chipset_catalogue[i].fields]++;
     ids[(uint32_t{chipset_catalogue[i].device_id} << 16) | chipset_catalogue[i].vendor_id]++;
   }
-  EXPECT_EQ(users.size(), 11u);
+  EXPECT_EQ(users.size(), 13u);
   EXPECT_EQ(users[fields_vt82c580], 4);
   EXPECT_EQ(users[fields_vt82c595], 2);
   for (const auto& use : users) {
@@ -77,7 +79,7 @@ TEST(Catalogue, SearchesStopAtTheEndMarks) {
   // Vendor FFFFh is what an empty bus reads; the end mark is met first.
   EXPECT_EQ(CatalogueEntry(0xFFFF, 0xFFFF), nullptr);
   EXPECT_EQ(CatalogueEntry(0xFFFF, 0x1250), nullptr);
-  EXPECT_EQ(CatalogueEntry(0x8086, 0x04A3), nullptr);  // the 430LX bridge is not catalogued
+  EXPECT_EQ(CatalogueEntry(0x8086, 0x1237), nullptr);  // the 440FX, not catalogued
 
   // A field table ends at the first row whose register byte is 0, whatever follows.
   const RegisterField table[] = {

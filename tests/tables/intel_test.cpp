@@ -176,8 +176,6 @@ const StatedBoard BOARDS[] = {
      NAMES_EVERY_VALUE | RESERVED_READ_ONLY},
     {"TX", &SIM_BRIDGE_82439TX, 0x8086, 0x7100, fields_82439tx,
      NAMES_EVERY_VALUE | RESERVED_READ_ONLY},
-    // The 430LX bridge is there for machines whose chipset is not catalogued.
-    {"LX", &SIM_BRIDGE_82434LX, 0x8086, 0x04A3, nullptr, 0},
 };
 INSTANTIATE_TEST_SUITE_P(Intel, StatedBoardTest, testing::ValuesIn(BOARDS), LabelOf<StatedBoard>);
 

@@ -48,4 +48,28 @@ TEST(ChipsetSectionRun, KnownBridgeListsEveryFieldInTableOrder) {
             std::string::npos);
 }
 
+// The named 430FX and 430LX boards, run as a user runs them: their bridges
+// are catalogued, named, and read through their own tables.
+TEST(ChipsetSectionRun, The430FxAnd430LxBoardsDecode) {
+  const struct {
+    const char* machine;
+    const char* device;
+    const char* field_line;
+  } boards[] = {
+      {"KORVALT_MACHINE=p54c-430fx", "Device: [122d] Triton FX (82437FX)\n",
+       "52:6-7:L2 Cache Size                   = 01       ; 01: 256 KB\n"},
+      {"KORVALT_MACHINE=p5-60-lx", "Device: [04a3] Mercury/Neptune (82434LX/NX)\n",
+       "08    :Revision ID Code                = 00000011 ; 00000011: 82434LX\n"},
+  };
+  for (const auto& b : boards) {
+    SCOPED_TRACE(b.machine);
+    ProgramResult run = RunWithoutTerminal({{"-b", "-nocpu", "-nomemory"}, {b.machine}});
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find(b.device), std::string::npos);
+    EXPECT_NE(run.out.find("-----Translated PCI HostBridge data"), std::string::npos);
+    EXPECT_NE(run.out.find(b.field_line), std::string::npos);
+  }
+}
+
 }  // namespace

@@ -16,5 +16,10 @@ const ChipsetEntry chipset_catalogue[] = {
     {0x1106, 0x1585, "VIA Technologies", "Apollo VPX (VT82C580VPX)", fields_vt82c580},
     {0x1106, 0x0580, "VIA Technologies", "Apollo VP1 (VT82C580VP)", fields_vt82c580},
     {0x1106, 0x1580, "VIA Technologies", "Apollo VP1 (VT82C580VP)", fields_vt82c580},
+    // RBIL INTERRUP.E names 122Dh the 82437FX (Triton) and 04A3h the 82434LX
+    // (Mercury) or NX (Neptune); the revision tells those two apart, and
+    // their table's revision row names the one found.
+    {0x8086, 0x122D, "Intel", "Triton FX (82437FX)", fields_82437fx},
+    {0x8086, 0x04A3, "Intel", "Mercury/Neptune (82434LX/NX)", fields_82434lx},
     {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
 };

@@ -20,7 +20,7 @@ struct ChipsetEntry {
   const RegisterField* fields;
 };
 
-// Fifteen rows, then the terminator with vendor FFFFh.
+// Seventeen rows, then the terminator with vendor FFFFh.
 extern const ChipsetEntry chipset_catalogue[];
 
 extern const RegisterField fields_82439hx[];
@@ -34,6 +34,8 @@ extern const RegisterField fields_m1531[];
 extern const RegisterField fields_m1541[];
 extern const RegisterField fields_vt82c595[];
 extern const RegisterField fields_vt82c580[];
+extern const RegisterField fields_82437fx[];
+extern const RegisterField fields_82434lx[];
 
 // bit_spec decoding, shared by the report and the set command.
 inline unsigned FieldLowestBit(uint32_t bit_spec) {

@@ -26,7 +26,8 @@ constexpr SimBridgeImage ImageOf(const SimRegInit (&regs)[N]) {
 extern const SimBridgeImage SIM_BRIDGE_82439HX;
 extern const SimBridgeImage SIM_BRIDGE_82439VX;
 extern const SimBridgeImage SIM_BRIDGE_82439TX;
-extern const SimBridgeImage SIM_BRIDGE_82434LX;  // 430LX, not in the catalogue
+extern const SimBridgeImage SIM_BRIDGE_82437FX;
+extern const SimBridgeImage SIM_BRIDGE_82434LX;
 extern const SimBridgeImage SIM_BRIDGE_SIS5571;
 extern const SimBridgeImage SIM_BRIDGE_SIS5591;
 extern const SimBridgeImage SIM_BRIDGE_SIS5596;
