@@ -9,12 +9,6 @@
 
 namespace {
 
-// 58h bits 6-5: the 82437FX gives fast page mode DRAM one clock more than EDO
-// at codes 01 and 10.  RBIL 01117; FreeBSD conf82437fx reads the same.
-constexpr char FX_READ_BURST_TIMING[] =
-    "00 x-4-4-4 for EDO and fast page mode\r01 x-3-3-3 for EDO, x-4-4-4 for fast page mode\r"
-    "10 x-2-2-2 for EDO, x-3-3-3 for fast page mode\r11 Reserved";
-
 // 58h bits 1-0, RBIL 01117 (82437FX/MX column).
 constexpr char FX_LEADOFF_TIMING[] =
     "00 Read leadoff 8, write leadoff 6, RAS# precharge 3 clocks\r"
@@ -124,7 +118,8 @@ const RegisterField fields_82437fx[] = {
 
     // 58h DRAM timing.  RBIL 01117; FreeBSD conf82437fx for bits 6-2.  Bit 7
     // is reserved (86Box write mask 7Fh).
-    {0x58, Field(6, 5), 0, "EDO/FPM Read Burst Timing", FX_READ_BURST_TIMING},
+    {0x58, Field(6, 5), 0, "EDO/FPM Read Burst Timing",
+     EDO_FPM_READ_BURST_TIMING},  // RBIL 01117; FreeBSD conf82437fx reads the same
     {0x58, Field(4, 3), 0, "EDO/FPM Write Burst Timing", EDO_FPM_WRITE_BURST_TIMING},
     {0x58, Field(2, 2), 0, "RAS to CAS Delay", "0 Three clocks\r1 Two clocks"},
     {0x58, Field(1, 0), 0, "EDO/FPM Leadoff Timing", FX_LEADOFF_TIMING},
