@@ -118,8 +118,7 @@ const RegisterField fields_82437fx[] = {
 
     // 58h DRAM timing.  RBIL 01117; FreeBSD conf82437fx for bits 6-2.  Bit 7
     // is reserved (86Box write mask 7Fh).
-    {0x58, Field(6, 5), 0, "EDO/FPM Read Burst Timing",
-     EDO_FPM_READ_BURST_TIMING},  // RBIL 01117; FreeBSD conf82437fx reads the same
+    {0x58, Field(6, 5), 0, "EDO/FPM Read Burst Timing", EDO_FPM_READ_BURST_TIMING},
     {0x58, Field(4, 3), 0, "EDO/FPM Write Burst Timing", EDO_FPM_WRITE_BURST_TIMING},
     {0x58, Field(2, 2), 0, "RAS to CAS Delay", "0 Three clocks\r1 Two clocks"},
     {0x58, Field(1, 0), 0, "EDO/FPM Leadoff Timing", FX_LEADOFF_TIMING},
