@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cstdio>
 #include <fstream>
 #include <string>
 
@@ -42,7 +43,7 @@ ProgramResult RunKorvalt(std::vector<std::string> args, std::vector<std::string>
   return RunWithoutTerminal(request);
 }
 
-// The report's dump rows as lspci -xxx prints them, with another device
+// The report's dump rows as lspci -xxxx prints them, with another device
 // ahead of the host bridge's block.
 std::string AsLspci(const std::string& report) {
   std::string text =
@@ -59,6 +60,16 @@ std::string AsLspci(const std::string& report) {
       out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     text += out + "\n";
+  }
+  // lspci -xxxx goes on through the extended space, offsets in three
+  // digits.
+  for (unsigned offset = 0x100; offset < 0x1000; offset += 16) {
+    char row[8];
+    std::snprintf(row, sizeof row, "%03x:", offset);
+    text += row;
+    for (int i = 0; i < 16; ++i)
+      text += " 00";
+    text += "\n";
   }
   return text;
 }
