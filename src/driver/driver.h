@@ -1,17 +1,40 @@
 // The program driver: the option scan, the help, and the run order.
 #pragma once
 
-// Scans the arguments after the program name into options.  Returns 1 when
-// the scan reached "-?" (the flags before it are in effect, the arguments
-// after it are not looked at), else 0.
-int ScanOptions(int argc, const char* const argv[]);
+// Where the option scan stopped.  "-?", "--help" and "--version" are acted
+// on where they stand: the flags before them are in effect, the arguments
+// after them are not looked at.
+enum ScanStop {
+  SCAN_RUN = 0,    // every argument looked at: a report run
+  SCAN_HELP = 1,   // "-?": the help, then a key wait
+  SCAN_LONG_HELP,  // "--help": the same help, no key wait
+  SCAN_VERSION,    // "--version": one line naming the version
+};
+
+// Scans the arguments after the program name into options.
+ScanStop ScanOptions(int argc, const char* const argv[]);
+
+// The file named by a -decode command (any argument whose first seven
+// characters are "-decode" in any case): the text after "-decode=", which is
+// empty when the argument has no '=' right there.  nullptr when the argument
+// is no -decode command.
+const char* DecodeFileOf(const char* argument);
 
 // The set spec of a set command (the argument after its first four
 // characters), or nullptr when the argument is not a set command.
 const char* SetSpecOf(const char* argument);
 
-// Prints the help and waits for a key, batch or not.
-void RunHelp(const char* program_name);
+// Prints the help; with wait_for_key, then waits for a key, batch or not.
+void RunHelp(const char* program_name, bool wait_for_key = true);
+
+// The program's version, "MAJOR.MINOR.PATCH"; MAJOR.MINOR is the one the
+// report's banner shows.
+extern const char KORVALT_VERSION_TEXT[];
+
+// The whole program after main: the option scan, the choice of the machine
+// (the environment's, or a saved dump with -decode) and one run.  Returns the
+// exit status.
+int RunProgram(int argc, char* argv[]);
 
 // One whole run after the machine has been chosen; returns the exit status.
 int RunMainSequence(int argc, char* argv[]);

@@ -1,6 +1,8 @@
-// The help text, shown by "-?" and ended with a key wait.
+// The help text, shown by "-?" (ended with a key wait) and "--help", and
+// the version line.
 #include "console/console.h"
 #include "driver/driver.h"
+#include "driver/version.h"
 
 namespace {
 
@@ -32,10 +34,14 @@ const char* const HELP_TEXTS[] = {
 
 }  // namespace
 
-void RunHelp(const char* program_name) {
+const char KORVALT_VERSION_TEXT[] = KORVALT_VERSION;
+
+void RunHelp(const char* program_name, bool wait_for_key) {
   PagedPrint("%s <options>\n", program_name != nullptr ? program_name : "");
   for (const char* text : HELP_TEXTS)
     PagedPrint("%s", text);
+  if (!wait_for_key)
+    return;
   // The help ends with a key wait even in batch mode, so that a window
   // opened just for it stays readable.
   ConsoleWrite("Hit any key to exit");

@@ -1,5 +1,6 @@
 // The option scan: whole-argument flags in any letter case, "-set" commands
-// left for later, "-?" acted on where it stands.
+// left for later, "-decode=FILE" kept, "-?", "--help" and "--version" acted
+// on where they stand.
 #include "driver/options.h"
 
 #include <strings.h>
@@ -27,23 +28,52 @@ const FlagName FLAG_NAMES[] = {
 
 const char SET_PREFIX[] = "-set";
 const int SET_PREFIX_LENGTH = 4;
+const char DECODE_PREFIX[] = "-decode";
+const int DECODE_PREFIX_LENGTH = 7;
+
+// The two long options every Linux user types; in any letter case, as the
+// program's own flags are.
+struct StopName {
+  const char* name;
+  ScanStop stop;
+};
+const StopName STOP_NAMES[] = {
+    {"--help", SCAN_LONG_HELP},
+    {"--version", SCAN_VERSION},
+};
 
 }  // namespace
 
-int ScanOptions(int argc, const char* const argv[]) {
+ScanStop ScanOptions(int argc, const char* const argv[]) {
   options = Options{};
   for (int i = 1; i < argc; ++i) {
     const char* argument = argv[i];
     if (argument == nullptr)
       break;
     if (strcmp(argument, "-?") == 0)
-      return 1;
+      return SCAN_HELP;
+    for (const StopName& stop : STOP_NAMES) {
+      if (strcasecmp(argument, stop.name) == 0)
+        return stop.stop;
+    }
     for (const FlagName& flag : FLAG_NAMES) {
       if (strcasecmp(argument, flag.name) == 0)
         options.*flag.flag = 1;
     }
+    const char* file = DecodeFileOf(argument);
+    if (file != nullptr)
+      options.decode_file = file;
   }
-  return 0;
+  return SCAN_RUN;
+}
+
+const char* DecodeFileOf(const char* argument) {
+  if (argument == nullptr || strncasecmp(argument, DECODE_PREFIX, DECODE_PREFIX_LENGTH) != 0)
+    return nullptr;
+  const char* rest = argument + DECODE_PREFIX_LENGTH;
+  // "-decode" alone or "-decodefoo" names no file; the run refuses it rather
+  // than reporting the hardware the user did not ask about.
+  return *rest == '=' ? rest + 1 : rest + strlen(rest);
 }
 
 const char* SetSpecOf(const char* argument) {

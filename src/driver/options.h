@@ -10,6 +10,9 @@ struct Options {
   int no_memory;
   int no_beep;
   int force;
+  // -decode=FILE: the saved host bridge dump to report instead of the
+  // machine's own (the last one given counts); nullptr for a hardware run.
+  const char* decode_file;
 };
 
 extern Options options;

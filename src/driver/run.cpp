@@ -57,20 +57,35 @@ int RunMainSequence(int argc, char* argv[]) {
   signal(SIGPIPE, SIG_IGN);
 #endif
 
-  // 1. Banner, before the arguments are read.
-  PagedPrint("\n--- KORVALT  ver 0.14  by Telvaroq ---\n");
-
-  // 2-3. Options; the help ends the run here, before any hardware access.
-  if (ScanOptions(argc, argv)) {
-    RunHelp(argc > 0 ? argv[0] : nullptr);
+  // The options are read before the banner is printed (reading them prints
+  // nothing): "--version" prints its one line alone.
+  ScanStop stop = ScanOptions(argc, argv);
+  if (stop == SCAN_VERSION) {
+    PagedPrint("korvalt %s\n", KORVALT_VERSION_TEXT);
     return 0;
   }
+
+  // 1. Banner.
+  PagedPrint("\n--- KORVALT  ver 0.14  by Telvaroq ---\n");
+
+  // 2-3. The help ends the run here, before any hardware access.  "--help"
+  // is for reading or piping on: no pauses, no key wait.
+  if (stop == SCAN_HELP || stop == SCAN_LONG_HELP) {
+    if (stop == SCAN_LONG_HELP)
+      options.batch = 1;
+    RunHelp(argc > 0 ? argv[0] : nullptr, stop == SCAN_HELP);
+    return 0;
+  }
+
+  // A saved dump has no processor, no clock and no memory to measure, and
+  // nothing to write to: only the bridge is identified and reported.
+  bool decoding = options.decode_file != nullptr;
 
   // 4. Cyrix preparation, keeping the bytes to put back.
   bool cyrix_found = false;
   int saved_mapping = -1;
   int saved_cpuid = -1;
-  if (!options.no_cpu && CyrixPresent()) {
+  if (!decoding && !options.no_cpu && CyrixPresent()) {
     cyrix_found = true;
     saved_mapping = EnableRegisterMapping();
     saved_cpuid = EnableCyrixCpuid();
@@ -78,13 +93,14 @@ int RunMainSequence(int argc, char* argv[]) {
 
   // 5-6. Identification, always: the memory section needs the clock and the
   // set commands need the bridge.
-  DetectCpu();
+  if (!decoding)
+    DetectCpu();
   DetectHostBridge();
 
   // 7. Set commands, checked all before any is applied; an abort skips the
   // report sections but not the restore.
   bool aborted = false;
-  if (current_chipset != nullptr || options.force) {
+  if (!decoding && (current_chipset != nullptr || options.force)) {
     if (RunSetCommands(argc, argv, SET_CHECK) == SET_ABORT) {
       aborted = true;
     } else {
@@ -93,8 +109,12 @@ int RunMainSequence(int argc, char* argv[]) {
   }
 
   // 8. Report sections, showing the machine after the changes.
-  if (!aborted)
+  if (decoding) {
+    if (!options.no_chipset)
+      PrintHostBridgeReport();
+  } else if (!aborted) {
     PrintReportSections();
+  }
 
   // 9. Put the Cyrix configuration back, in the reverse order.
   if (cyrix_found) {

@@ -93,4 +93,31 @@ TEST(SetCommand, RecognisedByItsFirstFourCharactersInAnyCase) {
   EXPECT_EQ(SetSpecOf(nullptr), nullptr);
 }
 
+TEST(OptionScan, LongHelpAndVersionStopTheScanLikeTheQuestionMark) {
+  EXPECT_EQ(Scan({"-b", "--help", "-v"}), SCAN_LONG_HELP);
+  EXPECT_EQ(options.batch, 1);
+  EXPECT_EQ(options.verbose, 0);
+  EXPECT_EQ(Scan({"--VERSION", "-?"}), SCAN_VERSION);
+  EXPECT_EQ(Scan({"-?", "--version"}), SCAN_HELP);
+  EXPECT_EQ(Scan({"-help", "--help=x", "-version", "--versions"}), SCAN_RUN);
+}
+
+TEST(OptionScan, DecodeNamesItsFileAndTheLastOneCounts) {
+  EXPECT_EQ(Scan({"-decode=a.txt", "-v", "-DECODE=dir/b c.txt"}), SCAN_RUN);
+  EXPECT_STREQ(options.decode_file, "dir/b c.txt");
+  EXPECT_EQ(options.verbose, 1);
+  EXPECT_EQ(Scan({"-v"}), SCAN_RUN);
+  EXPECT_EQ(options.decode_file, nullptr);
+  // Without '=' right after the name it names no file, which the run
+  // refuses, rather than being ignored and reporting the hardware instead.
+  for (const char* nameless : {"-decode", "-decode=", "-Decodefile.txt", "-decode:x"}) {
+    Scan({nameless});
+    ASSERT_NE(options.decode_file, nullptr) << nameless;
+    EXPECT_STREQ(options.decode_file, "") << nameless;
+  }
+  EXPECT_EQ(DecodeFileOf("-decod=x"), nullptr);
+  EXPECT_EQ(DecodeFileOf("--decode=x"), nullptr);
+  EXPECT_EQ(DecodeFileOf(nullptr), nullptr);
+}
+
 }  // namespace

@@ -3,10 +3,11 @@
 // Input: the arguments separated by NUL bytes, the program name first.  Each
 // argument lives in a buffer of exactly its own size, and the vector ends
 // with a null pointer as main's does.
-// The flags set, where "-?" stops the scan and which arguments are set
+// The flags set, the file of the last -decode command, where "-?",
+// "--help" or "--version" stops the scan and which arguments are set
 // commands must be what an independent reading of the command-line rules
-// gives; when the scan reaches "-?", the help must print the program name
-// byte for byte ahead of the fixed help text.
+// gives; when the scan reaches "-?" or "--help", the help must print the
+// program name byte for byte ahead of the fixed help text.
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -45,20 +46,27 @@ std::string Lower(const std::string& text) {
 
 struct ScanReading {
   Options flags{};
-  bool help = false;
+  ScanStop stop = SCAN_RUN;
+  bool decode = false;
+  std::string decode_file;  // with decode: the last -decode command's file
 };
 
 ScanReading ReadArguments(const std::vector<std::string>& args) {
   ScanReading r;
   for (size_t i = 1; i < args.size(); ++i) {
-    if (args[i] == "-?") {
-      r.help = true;
+    const std::string lower = Lower(args[i]);
+    if (args[i] == "-?" || lower == "--help" || lower == "--version") {
+      r.stop = args[i] == "-?" ? SCAN_HELP : lower == "--help" ? SCAN_LONG_HELP : SCAN_VERSION;
       break;
+    }
+    // "-decode=FILE"; with anything but '=' after the name, no file at all.
+    if (lower.compare(0, 7, "-decode") == 0) {
+      r.decode = true;
+      r.decode_file = args[i].size() > 7 && args[i][7] == '=' ? args[i].substr(8) : "";
     }
     // No flag name is longer than ten characters.
     if (args[i].size() > 10)
       continue;
-    const std::string lower = Lower(args[i]);
     for (const Flag& f : FLAGS) {
       if (lower == f.lower_name)
         r.flags.*f.flag = 1;
@@ -123,11 +131,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return text;
   };
 
-  // Every flag on beforehand: the scan must start from all off.
-  options = Options{1, 1, 1, 1, 1, 1, 1};
-  int help = ScanOptions(static_cast<int>(args.size()), argv.data());
+  // Every flag on and a file named beforehand: the scan must start from
+  // nothing.
+  options = Options{1, 1, 1, 1, 1, 1, 1, "stale"};
+  ScanStop stop = ScanOptions(static_cast<int>(args.size()), argv.data());
   ScanReading expected = ReadArguments(args);
-  Check((help != 0) == expected.help, "the scan stopped at the wrong place", shown);
+  Check(stop == expected.stop, "the scan stopped at the wrong place", shown);
+  Check(expected.decode ? options.decode_file != nullptr &&
+                              std::string(options.decode_file) == expected.decode_file
+                        : options.decode_file == nullptr,
+        "decode file misread", shown);
   Check(FlagText(options) == FlagText(expected.flags), "flags differ", [&] {
     return std::string(shown() + "\nexpected " + FlagText(expected.flags) + "\ngot " +
                        FlagText(options));
@@ -142,12 +155,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
           [&] { return std::string("[" + fuzz::Printable(args[i]) + "]"); });
   }
 
-  if (help) {
+  if (stop == SCAN_HELP || stop == SCAN_LONG_HELP) {
     options.no_beep = 1;
+    options.batch = 1;
     pager_line = 0;
     pager_column = 0;
     fuzz::StreamCapture capture;
-    RunHelp(argv[0]);
+    RunHelp(argv[0], stop == SCAN_HELP);
     capture.Finish();
     Check(capture.out == args[0] + help_text, "help does not show the program name as given", [&] {
       return std::string(shown() + "\ngot " + fuzz::Printable(capture.out.substr(0, 200)));

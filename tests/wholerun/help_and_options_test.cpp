@@ -66,6 +66,22 @@ TEST(HelpWithoutTerminal, ShowsTheProgramNameAsInvoked) {
   EXPECT_EQ(result.out, std::string(BANNER) + "./some dir/KORVALT.EXE" + HELP_AFTER_NAME);
 }
 
+TEST(LongOptions, HelpAndVersionNeedNoMachineAndNoKey) {
+  // An unknown machine would end any run that chose one with status 2.
+  const std::string no_machine = "KORVALT_MACHINE=no-such-machine";
+  ProgramResult help = RunAlone({"-b", "--HELP", "-set=junk"}, {no_machine});
+  EXPECT_EQ(help.exit_status, 0);
+  EXPECT_EQ(help.out, std::string(BANNER) + "korvalt" + HELP_AFTER_NAME);
+  EXPECT_EQ(help.err, "");
+
+  ProgramResult version = RunAlone({"--version", "-?"}, {no_machine});
+  EXPECT_EQ(version.exit_status, 0);
+  EXPECT_EQ(version.out, "korvalt 0.14.0\n");
+  EXPECT_EQ(version.err, "");
+  // The report's banner names the same major and minor version.
+  EXPECT_NE(std::string(BANNER).find("ver " + version.out.substr(8, 4) + " "), std::string::npos);
+}
+
 TEST(MachineChoice, UnknownMachineEndsWithStatusTwoBeforeTheBanner) {
   ProgramResult result = RunAlone({"-?"}, {"KORVALT_MACHINE=no-such-machine"});
   EXPECT_EQ(result.exit_status, 2);

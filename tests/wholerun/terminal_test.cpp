@@ -92,6 +92,16 @@ TEST(HelpOnTerminal, PromptsReachTheTerminalWhenOutputGoesToAFile) {
   EXPECT_EQ(result.file_text.find('\a'), std::string::npos);
 }
 
+TEST(HelpOnTerminal, LongHelpNeitherPausesNorWaits) {
+  TerminalResult result = RunHelpOnTerminal({"--help"}, {{MORE, "x"}, {HELP_END, "y"}});
+  ASSERT_FALSE(result.timed_out);
+  EXPECT_EQ(result.exit_status, 0);
+  EXPECT_EQ(result.keys_typed, 0);
+  EXPECT_NE(result.screen.find("Examples)"), std::string::npos);
+  EXPECT_EQ(result.screen.find(MORE), std::string::npos);
+  EXPECT_EQ(result.screen.find(HELP_END), std::string::npos);
+}
+
 TEST(KeyWait, InterruptDuringTheWaitGivesTheTerminalBack) {
   TerminalResult result = RunHelpOnTerminal({"-?"}, {{MORE, "\x03"}});
   ASSERT_FALSE(result.timed_out);
