@@ -77,3 +77,6 @@ inline void ReleaseTestBuffer(void* buffer, size_t bytes) {
 inline unsigned HostBridgeBytesReadable() {
   return current_machine->HostBridgeBytesReadable();
 }
+inline bool TakeWriteRefusal() {
+  return current_machine->TakeWriteRefusal();
+}
