@@ -1,5 +1,6 @@
 // The run order: one straight pass from the banner to the closing key wait.
 #include <csignal>
+#include <cstdio>
 
 #include "console/console.h"
 #include "cpu/cpu.h"
@@ -47,6 +48,21 @@ void PrintReportSections() {
   }
 }
 
+// The run's exit status: a refused write ends it with 3; otherwise a report
+// that did not reach standard output (a full disk, a closed descriptor, a
+// reader gone away) ends it with 4, said on standard error while that can
+// still be written.
+int FinalStatus() {
+  const bool report_lost = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+  if (set_write_refused)
+    return EXIT_WRITE_REFUSED;
+  if (report_lost) {
+    PagedPrintTo(stderr, "korvalt: the report could not be written to standard output.\n");
+    return EXIT_REPORT_LOST;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunMainSequence(int argc, char* argv[]) {
@@ -63,7 +79,7 @@ int RunMainSequence(int argc, char* argv[]) {
   // 2-3. Options; the help ends the run here, before any hardware access.
   if (ScanOptions(argc, argv)) {
     RunHelp(argc > 0 ? argv[0] : nullptr);
-    return 0;
+    return FinalStatus();
   }
 
   // 4. Cyrix preparation, keeping the bytes to put back.
@@ -84,6 +100,7 @@ int RunMainSequence(int argc, char* argv[]) {
   // 7. Set commands, checked all before any is applied; an abort skips the
   // report sections but not the restore.
   bool aborted = false;
+  set_write_refused = false;
   if (current_chipset != nullptr || options.force) {
     if (RunSetCommands(argc, argv, SET_CHECK) == SET_ABORT) {
       aborted = true;
@@ -102,11 +119,13 @@ int RunMainSequence(int argc, char* argv[]) {
     RestoreRegisterMapping(saved_mapping);
   }
 
+  const int status = FinalStatus();
+
   // 10. Closing prompt.
   if (!options.batch) {
     ConsoleWrite("***END*** Hit any key to exit");
     Beep();
     WaitForKey();
   }
-  return 0;
+  return status;
 }

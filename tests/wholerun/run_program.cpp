@@ -1,6 +1,7 @@
 #include "wholerun/run_program.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -161,6 +162,22 @@ ProgramResult RunWithoutTerminal(const RunRequest& request) {
     dup2(null_fd, 0);
     dup2(out_pipe[1], 1);
     dup2(err_pipe[1], 2);
+    if (!request.stdout_path.empty()) {
+      int file_fd = open(request.stdout_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      if (file_fd < 0)
+        _exit(126);
+      dup2(file_fd, 1);
+      close(file_fd);
+    }
+    if (request.close_stdout)
+      close(1);
+    if (request.close_stderr)
+      close(2);
+    if (request.unprivileged && geteuid() == 0) {
+      const gid_t nobody = 65534;
+      if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
+        _exit(126);
+    }
     ExecProgram(prepared);
   }
   close(out_pipe[1]);

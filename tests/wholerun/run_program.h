@@ -19,6 +19,14 @@ struct RunRequest {
   std::vector<std::string> env;   // extra "NAME=value" entries
   std::string argv0 = "korvalt";  // what the program sees as its own name
   int timeout_ms = 30000;
+  // Without a terminal only: standard output to this file instead of the
+  // pipe ("/dev/full" for a full disk), or left closed, and standard error
+  // left closed.
+  std::string stdout_path;
+  bool close_stdout = false;
+  bool close_stderr = false;
+  // Run as an ordinary user (nobody) when the test itself runs as root.
+  bool unprivileged = false;
 };
 
 struct ProgramResult {
