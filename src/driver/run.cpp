@@ -48,6 +48,21 @@ void PrintReportSections() {
   }
 }
 
+// What the Cyrix preparation changed, to be put back at the end of the run
+// or when a signal stops it.
+bool cyrix_found = false;
+int saved_mapping = -1;
+int saved_cpuid = -1;
+
+// Step 9, also the stop action: in the reverse order, once.
+void PutCyrixBack() {
+  if (!cyrix_found)
+    return;
+  cyrix_found = false;
+  RestoreCyrixCpuid(saved_cpuid);
+  RestoreRegisterMapping(saved_mapping);
+}
+
 // The run's exit status: a refused write ends it with 3; otherwise a report
 // that did not reach standard output (a full disk, a closed descriptor, a
 // reader gone away) ends it with 4, said on standard error while that can
@@ -82,14 +97,17 @@ int RunMainSequence(int argc, char* argv[]) {
     return FinalStatus();
   }
 
-  // 4. Cyrix preparation, keeping the bytes to put back.
-  bool cyrix_found = false;
-  int saved_mapping = -1;
-  int saved_cpuid = -1;
+  // 4. Cyrix preparation, keeping the bytes to put back.  A signal from here
+  // on is carried out at a safe point, after putting them back; none falls
+  // between a change and the note of what to put back.
+  cyrix_found = false;
+  CatchStopSignals(PutCyrixBack);
   if (!options.no_cpu && CyrixPresent()) {
+    HoldStops(true);
     cyrix_found = true;
     saved_mapping = EnableRegisterMapping();
     saved_cpuid = EnableCyrixCpuid();
+    HoldStops(false);
   }
 
   // 5-6. Identification, always: the memory section needs the clock and the
@@ -105,7 +123,10 @@ int RunMainSequence(int argc, char* argv[]) {
     if (RunSetCommands(argc, argv, SET_CHECK) == SET_ABORT) {
       aborted = true;
     } else {
+      // Stopping inside the pass would leave only some of the changes made.
+      HoldStops(true);
       RunSetCommands(argc, argv, SET_APPLY);
+      HoldStops(false);
     }
   }
 
@@ -114,10 +135,9 @@ int RunMainSequence(int argc, char* argv[]) {
     PrintReportSections();
 
   // 9. Put the Cyrix configuration back, in the reverse order.
-  if (cyrix_found) {
-    RestoreCyrixCpuid(saved_cpuid);
-    RestoreRegisterMapping(saved_mapping);
-  }
+  HoldStops(true);
+  PutCyrixBack();
+  HoldStops(false);
 
   const int status = FinalStatus();
 
