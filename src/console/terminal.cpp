@@ -34,7 +34,7 @@ bool restore_installed = false;
 
 // A stop asked for by a signal, carried out at the next safe point.
 volatile sig_atomic_t stop_signal = 0;
-volatile sig_atomic_t stops_held = 0;
+int stops_held = 0;
 volatile sig_atomic_t stopping = 0;
 void (*stop_put_back)() = nullptr;
 
@@ -90,17 +90,13 @@ void SetHandler(int signal_number, void (*handler_function)(int)) {
 
 // A terminating signal only notes the stop: the run puts back what it
 // changed (the Cyrix registers, with their messages) at the next safe point,
-// where printing is allowed, which a handler cannot do.  Asked again before
-// that point comes, outside a held stretch, the run ends at once with the
-// terminal given back.
+// where printing is allowed, which a handler cannot do.  Every stretch
+// between safe points is bounded, so the stop is never far off; a signal
+// repeated meanwhile changes nothing, so that an impatient second Ctrl-C
+// cannot leave the registers changed.
 void NoteStop(int signal_number) {
-  if (stopping)
-    return;
-  if (stop_signal != 0 && !stops_held) {
-    RestoreTerminalMode();
-    EndBySignal(signal_number);
-  }
-  stop_signal = signal_number;
+  if (!stopping && stop_signal == 0)
+    stop_signal = signal_number;
 }
 
 // Ctrl-Z during a key wait: the shell gets its own mode back while the
