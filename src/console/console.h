@@ -35,6 +35,18 @@ int WaitForKey();
 // at once and questions take the answer that changes nothing.
 bool ConsoleIsInteractive();
 
+// Stops by signal (interrupt, termination, hang-up, quit).  A handler only
+// notes the signal; the run stops at the next safe point (a key wait, or the
+// next character printed) by calling put_back, which puts back what the run
+// changed in the machine, then ends by that signal with the terminal's mode
+// restored.  Set up once at the start of a run.
+void CatchStopSignals(void (*put_back)());
+// A held stretch (holds nest) runs to its end before a noted stop is
+// carried out, which then happens when the last hold is let go.
+void HoldStops(bool hold);
+bool StopRequested();
+void StopIfRequested();
+
 // Makes the console the given descriptors instead of the terminal (-1, -1:
 // no console at all).  For tests and for callers that own a terminal of
 // their own; the descriptors stay the caller's.

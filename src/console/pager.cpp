@@ -64,6 +64,7 @@ void PrintFormatted(FILE* stream, const char* format, va_list args) {
 }  // namespace
 
 void PagedPutChar(char c, FILE* stream) {
+  StopIfRequested();
   bool counted = (stream == stdout || stream == stderr);
   // Standard error is unbuffered; whatever standard output still holds goes
   // first, so that a merged log keeps the order of the report.
@@ -102,7 +103,9 @@ void PagedPutChar(char c, FILE* stream) {
       }
       break;
   }
-  if (line_ended && pager_line == SCREEN_LINES && !options.batch)
+  // Once a stop is on its way (a held stretch finishing) nobody waits for
+  // the next screen.
+  if (line_ended && pager_line == SCREEN_LINES && !options.batch && !StopRequested())
     PauseForKey();
 }
 

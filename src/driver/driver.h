@@ -36,5 +36,10 @@ extern const char KORVALT_VERSION_TEXT[];
 // exit status.
 int RunProgram(int argc, char* argv[]);
 
+// Exit statuses besides 0 (success), 1 (the time-stamp counter stopped) and
+// 2 (bad input: an unknown simulated machine).
+constexpr int EXIT_WRITE_REFUSED = 3;  // the system refused a -set write
+constexpr int EXIT_REPORT_LOST = 4;    // standard output could not be written
+
 // One whole run after the machine has been chosen; returns the exit status.
 int RunMainSequence(int argc, char* argv[]);

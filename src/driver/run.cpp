@@ -1,5 +1,6 @@
 // The run order: one straight pass from the banner to the closing key wait.
 #include <csignal>
+#include <cstdio>
 
 #include "console/console.h"
 #include "cpu/cpu.h"
@@ -47,6 +48,36 @@ void PrintReportSections() {
   }
 }
 
+// What the Cyrix preparation changed, to be put back at the end of the run
+// or when a signal stops it.
+bool cyrix_found = false;
+int saved_mapping = -1;
+int saved_cpuid = -1;
+
+// Step 9, also the stop action: in the reverse order, once.
+void PutCyrixBack() {
+  if (!cyrix_found)
+    return;
+  cyrix_found = false;
+  RestoreCyrixCpuid(saved_cpuid);
+  RestoreRegisterMapping(saved_mapping);
+}
+
+// The run's exit status: a refused write ends it with 3; otherwise a report
+// that did not reach standard output (a full disk, a closed descriptor, a
+// reader gone away) ends it with 4, said on standard error while that can
+// still be written.
+int FinalStatus() {
+  const bool report_lost = std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+  if (set_write_refused)
+    return EXIT_WRITE_REFUSED;
+  if (report_lost) {
+    PagedPrintTo(stderr, "korvalt: the report could not be written to standard output.\n");
+    return EXIT_REPORT_LOST;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int RunMainSequence(int argc, char* argv[]) {
@@ -62,7 +93,7 @@ int RunMainSequence(int argc, char* argv[]) {
   ScanStop stop = ScanOptions(argc, argv);
   if (stop == SCAN_VERSION) {
     PagedPrint("korvalt %s\n", KORVALT_VERSION_TEXT);
-    return 0;
+    return FinalStatus();
   }
 
   // 1. Banner.
@@ -74,21 +105,24 @@ int RunMainSequence(int argc, char* argv[]) {
     if (stop == SCAN_LONG_HELP)
       options.batch = 1;
     RunHelp(argc > 0 ? argv[0] : nullptr, stop == SCAN_HELP);
-    return 0;
+    return FinalStatus();
   }
 
   // A saved dump has no processor, no clock and no memory to measure, and
   // nothing to write to: only the bridge is identified and reported.
   bool decoding = options.decode_file != nullptr;
 
-  // 4. Cyrix preparation, keeping the bytes to put back.
-  bool cyrix_found = false;
-  int saved_mapping = -1;
-  int saved_cpuid = -1;
+  // 4. Cyrix preparation, keeping the bytes to put back.  A signal from here
+  // on is carried out at a safe point, after putting them back; none falls
+  // between a change and the note of what to put back.
+  cyrix_found = false;
+  CatchStopSignals(PutCyrixBack);
   if (!decoding && !options.no_cpu && CyrixPresent()) {
+    HoldStops(true);
     cyrix_found = true;
     saved_mapping = EnableRegisterMapping();
     saved_cpuid = EnableCyrixCpuid();
+    HoldStops(false);
   }
 
   // 5-6. Identification, always: the memory section needs the clock and the
@@ -100,11 +134,15 @@ int RunMainSequence(int argc, char* argv[]) {
   // 7. Set commands, checked all before any is applied; an abort skips the
   // report sections but not the restore.
   bool aborted = false;
+  set_write_refused = false;
   if (!decoding && (current_chipset != nullptr || options.force)) {
     if (RunSetCommands(argc, argv, SET_CHECK) == SET_ABORT) {
       aborted = true;
     } else {
+      // Stopping inside the pass would leave only some of the changes made.
+      HoldStops(true);
       RunSetCommands(argc, argv, SET_APPLY);
+      HoldStops(false);
     }
   }
 
@@ -117,10 +155,11 @@ int RunMainSequence(int argc, char* argv[]) {
   }
 
   // 9. Put the Cyrix configuration back, in the reverse order.
-  if (cyrix_found) {
-    RestoreCyrixCpuid(saved_cpuid);
-    RestoreRegisterMapping(saved_mapping);
-  }
+  HoldStops(true);
+  PutCyrixBack();
+  HoldStops(false);
+
+  const int status = FinalStatus();
 
   // 10. Closing prompt.
   if (!options.batch) {
@@ -128,5 +167,5 @@ int RunMainSequence(int argc, char* argv[]) {
     Beep();
     WaitForKey();
   }
-  return 0;
+  return status;
 }

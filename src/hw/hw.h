@@ -77,3 +77,9 @@ inline void ReleaseTestBuffer(void* buffer, size_t bytes) {
 inline unsigned HostBridgeBytesReadable() {
   return current_machine->HostBridgeBytesReadable();
 }
+inline uint64_t ProcessorTimeAway() {
+  return current_machine->ProcessorTimeAway();
+}
+inline bool TakeWriteRefusal() {
+  return current_machine->TakeWriteRefusal();
+}

@@ -60,4 +60,16 @@ class Machine {
   // offset 0, this machine really reads; reads beyond them answer FFh.  An
   // operating system may show an ordinary user only the first 64.
   virtual unsigned HostBridgeBytesReadable() { return 256; }
+
+  // Whether the operating system refused a port write made since the last
+  // call, which clears it.  A chip ignoring a write is not a refusal; only a
+  // machine that reaches a device through the system can be refused.
+  virtual bool TakeWriteRefusal() { return false; }
+
+  // Nanoseconds, counted from any fixed point, during which the program was
+  // not running although the machine's time went on: descheduled by the
+  // operating system, or the processor taken by a hypervisor.  A timed
+  // interval across which this grew was disturbed.  0 on a machine that is
+  // the program's alone.
+  virtual uint64_t ProcessorTimeAway() { return 0; }
 };

@@ -5,6 +5,7 @@
 
 #include "console/console.h"
 #include "driver/options.h"
+#include "hw/hw.h"
 #include "pci/pci_access.h"
 
 const ChipsetEntry* current_chipset = nullptr;
@@ -140,12 +141,12 @@ const char* TranslateField(const RegisterField& field, uint8_t field_value) {
   return result.c_str();
 }
 
-void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefix) {
+namespace {
+
+// The register and the bit span that start a field line.
+void PrintFieldPlace(const RegisterField& field, const char* prefix) {
   unsigned lowest = FieldLowestBit(field.bit_spec);
   unsigned code = (field.bit_spec >> 3) & 7;
-  unsigned width = FieldWidth(field.bit_spec);
-  uint8_t field_value = static_cast<uint8_t>((value >> lowest) & ((1u << width) - 1));
-
   PagedPrint("%s%02X", prefix, field.reg & 0xFF);
   if (lowest == 0 && code == 0) {
     PagedPrint("    ");
@@ -154,7 +155,17 @@ void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefi
   } else {
     PagedPrint(":%u-%u", lowest, (lowest + code + 7) % 8);
   }
+}
 
+}  // namespace
+
+void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefix) {
+  unsigned lowest = FieldLowestBit(field.bit_spec);
+  unsigned code = (field.bit_spec >> 3) & 7;
+  unsigned width = FieldWidth(field.bit_spec);
+  uint8_t field_value = static_cast<uint8_t>((value >> lowest) & ((1u << width) - 1));
+
+  PrintFieldPlace(field, prefix);
   const char* translation = TranslateField(field, field_value);
   const char* binary = FormatBinary(field_value, code);
   PagedPrint(":%-32s= %-8s", field.name, binary);
@@ -165,6 +176,16 @@ void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefi
 }
 
 void PrintHostBridgeReport() {
+  // An operating system may show an ordinary user only the start of
+  // configuration space; the rest reads as all ones, which must not pass
+  // for the chipset's settings.
+  const unsigned readable = HostBridgeBytesReadable();
+  if (readable < 256) {
+    PagedPrintTo(stderr,
+                 "Only the first %u of the host bridge's 256 configuration bytes could be read; "
+                 "run as root to read them all.\n",
+                 readable);
+  }
   if (current_chipset != nullptr) {
     PagedPrint("-----PCI HostBridge found-----\n");
     PagedPrint("Vendor: [%04x] %s\n", host_vendor_id, current_chipset->vendor_name);
@@ -189,6 +210,11 @@ void PrintHostBridgeReport() {
     return;
   PagedPrint("-----Translated PCI HostBridge data---------------\n");
   for (const RegisterField* row = current_chipset->fields; (row->reg & 0xFF) != 0; ++row) {
-    PrintFieldLine(*row, ReadHostRegister(row->reg & 0xFF), "");
+    if ((row->reg & 0xFF) < readable) {
+      PrintFieldLine(*row, ReadHostRegister(row->reg & 0xFF), "");
+    } else {
+      PrintFieldPlace(*row, "");
+      PagedPrint(":%-32s= not read\n", row->name);
+    }
   }
 }

@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "driver/options.h"
+#include "hw/hw.h"
 #include "pci/host_bridge.h"
 #include "pci/pci_access.h"
 #include "pci/tables/field_bits.h"
@@ -77,7 +78,44 @@ SetResult AskAbortOrIgnore() {
   }
 }
 
+// "bit 3" or "bits 0, 2, 5": the bits of mask, lowest first.
+const char* FormatBitList(uint8_t mask) {
+  static char text[32];
+  int count = 0;
+  for (unsigned bit = 0; bit < 8; ++bit)
+    count += (mask >> bit) & 1;
+  int length = std::snprintf(text, sizeof text, count == 1 ? "bit" : "bits");
+  const char* separator = " ";
+  for (unsigned bit = 0; bit < 8; ++bit) {
+    if ((mask >> bit) & 1) {
+      length += std::snprintf(text + length, sizeof text - static_cast<size_t>(length), "%s%u",
+                              separator, bit);
+      separator = ", ";
+    }
+  }
+  return text;
+}
+
+// After a write: says on standard error when the system refused it, or when
+// bits of the field read back other than written (a chip keeps its
+// read-only bits whatever is written to them).
+void ReportBitsNotTaken(unsigned reg, uint8_t written, uint8_t mask) {
+  if (TakeWriteRefusal()) {
+    set_write_refused = true;
+    PagedPrintTo(stderr, "Register %02X was not written: the system refused the write.\n", reg);
+    return;
+  }
+  uint8_t now = ReadHostRegister(reg);
+  uint8_t missed = static_cast<uint8_t>((now ^ written) & mask);
+  if (missed != 0) {
+    PagedPrintTo(stderr, "Register %02X reads back %02X: %s did not take the value written.\n", reg,
+                 now, FormatBitList(missed));
+  }
+}
+
 }  // namespace
+
+bool set_write_refused = false;
 
 SetResult ReportSetError(const char* spec, int position, const char* message, SetMode mode) {
   // The set spec goes out as plain text rather than through a format, so that a
@@ -172,6 +210,14 @@ SetResult ApplySetSpec(const char* spec, SetMode mode) {
   if (mode == SET_CHECK)
     return SET_CONTINUE;
 
+  // A byte that could not be read is not known, and writing it back with
+  // the field changed would put all ones into the bits around the field.
+  if (reg >= HostBridgeBytesReadable()) {
+    set_write_refused = true;
+    PagedPrintTo(stderr, "Register %02X could not be read, so it was not written.\n", reg);
+    return SET_CONTINUE;
+  }
+
   RegisterField user_field = {reg, Field(high, low), 0, USER_FIELD_NAME, USER_FIELD_DESCRIPTION};
   if (field == nullptr)
     field = &user_field;
@@ -180,7 +226,9 @@ SetResult ApplySetSpec(const char* spec, SetMode mode) {
   uint8_t mask = static_cast<uint8_t>(((1u << width) - 1) << low);
   uint8_t new_byte = static_cast<uint8_t>(((value << low) & mask) | (present & ~mask));
   WriteHostRegister(reg, new_byte);
-  // The byte written, not a read-back: read-only bits may not have taken it.
+  // The byte written, not a read-back: read-only bits may not have taken it,
+  // which the next line says.
   PrintFieldLine(*field, new_byte, "new value:");
+  ReportBitsNotTaken(reg, new_byte, mask);
   return SET_CONTINUE;
 }

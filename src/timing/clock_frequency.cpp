@@ -54,14 +54,30 @@ double MeasureClockByTsc() {
   const uint32_t overhead = CycleElapsed();
 
   const uint32_t wraps = TimeTimerWraps();
+  const bool timer_disturbed = wraps != 0 && last_timing_disturbed;
   const uint32_t timer_cycles = wraps - overhead;
   // The timer's rate bounds the wait for the real-time clock to true seconds.
   const uint64_t timer_per_second =
       wraps != 0 ? static_cast<uint64_t>(timer_cycles * TEN_WRAPS_PER_SECOND) : 0;
   const uint64_t rtc_cycles = TimeRtcSecond(timer_per_second);
+  const bool rtc_disturbed = rtc_cycles != 0 && last_timing_disturbed;
 
+  // A busy system that kept taking the processor away is no fault of the
+  // clocks; it is said as what it is.
+  if (rtc_disturbed) {
+    PagedPrintTo(stderr,
+                 "The system kept taking the processor away while the CMOS clock was timed: "
+                 "the CPU clock may be off.\n");
+    return static_cast<double>(rtc_cycles) / 1000000.0;
+  }
   if (wraps != 0 && rtc_cycles != 0) {
-    CheckReferenceClocks(timer_cycles, rtc_cycles);
+    if (timer_disturbed) {
+      PagedPrintTo(stderr,
+                   "The system kept taking the processor away while the interval timer was "
+                   "timed: the CMOS clock is not cross-checked.\n");
+    } else {
+      CheckReferenceClocks(timer_cycles, rtc_cycles);
+    }
     return static_cast<double>(rtc_cycles) / 1000000.0;
   }
   if (rtc_cycles != 0) {

@@ -23,6 +23,8 @@ struct RtcWatch {
   long reads;
   uint64_t previous_read;  // counter before the read before the latest
   uint64_t latest_read;    // counter before the latest read
+  uint64_t previous_away;  // time away before the read before the latest
+  uint64_t latest_away;    // time away before the latest read
 };
 
 void StartRtcWait(RtcWatch* watch) {
@@ -32,6 +34,8 @@ void StartRtcWait(RtcWatch* watch) {
 
 uint8_t WatchedRtcRead(RtcWatch* watch) {
   watch->previous_read = watch->latest_read;
+  watch->previous_away = watch->latest_away;
+  watch->latest_away = ProcessorTimeAway();
   watch->latest_read = ReadTimeStampCounter();
   ++watch->reads;
   return ReadRtcSeconds();
@@ -112,6 +116,8 @@ bool Undisturbed(uint64_t spread, uint64_t interval) {
 
 }  // namespace
 
+bool last_timing_disturbed = false;
+
 void SetTimerSquareWave() {
   PortOutByte(TIMER_CONTROL_PORT, 0x36);
   PortOutByte(TIMER_CHANNEL0_PORT, 0x00);
@@ -146,21 +152,29 @@ uint8_t ReadRtcSeconds() {
 
 uint32_t TimeTimerWraps() {
   SetTimerSquareWave();
-  if (!WaitTimerWrap())
+  // One watch across the passes: a pass starts where the wrap before it was
+  // seen, so a hole between that reading and the start, or between the
+  // last reading and the stop, misplaces an end and counts as well.
+  GapWatch watch = {ReadTimeStampCounter(), 0};
+  if (!WaitWrap(&watch))
     return 0;
   // The first pass only brings code and data into the caches; the next one
   // that ran undisturbed is kept.
   uint32_t cycles = 0;
   for (int pass = 0; pass <= TIMER_PASS_ATTEMPTS; ++pass) {
+    watch.longest = 0;
     StartStopwatch();
-    GapWatch watch = {ReadTimeStampCounter(), 0};
     for (int wrap = 0; wrap < 10; ++wrap) {
       if (!WaitWrap(&watch))
         return 0;
     }
     StopStopwatch();
+    const uint64_t stopped = ReadTimeStampCounter();
+    if (stopped - watch.last > watch.longest)
+      watch.longest = stopped - watch.last;
     cycles = CycleElapsed();
-    if (pass > 0 && Undisturbed(watch.longest, cycles))
+    last_timing_disturbed = !Undisturbed(watch.longest, cycles);
+    if (pass > 0 && !last_timing_disturbed)
       break;
   }
   return cycles;
@@ -178,26 +192,37 @@ uint64_t TimeRtcSecond(uint64_t cycles_per_second) {
   // kept for this interval: a second is more than 2^32 cycles above 4.29 GHz.
   // Each change is known to lie between the read that saw it and the read
   // before; a second whose ends are not known closely enough is taken again.
+  // The time the program was away between those two reads is checked too:
+  // a hole there means the change was seen late.
   uint64_t begin = ReadTimeStampCounter();
   uint64_t begin_spread = begin - watch.previous_read;
+  uint64_t begin_away = ProcessorTimeAway() - watch.previous_away;
   uint64_t best_begin = 0;
   uint64_t best_finish = 0;
   uint64_t best_spread = 0;
+  last_timing_disturbed = true;
   for (int attempt = 0; attempt < RTC_SECOND_ATTEMPTS; ++attempt) {
     if (!WaitRtcChange(&reference, &watch))
       break;
     const uint64_t finish = ReadTimeStampCounter();
     const uint64_t finish_spread = finish - watch.previous_read;
+    const uint64_t finish_away = ProcessorTimeAway() - watch.previous_away;
     const uint64_t spread = begin_spread + finish_spread;
     if (best_finish == 0 || spread < best_spread) {
       best_begin = begin;
       best_finish = finish;
       best_spread = spread;
     }
-    if (Undisturbed(spread, finish - begin))
+    if (Undisturbed(spread, finish - begin) &&
+        Undisturbed(begin_away + finish_away, NANOSECONDS_PER_SECOND)) {
+      best_begin = begin;
+      best_finish = finish;
+      last_timing_disturbed = false;
       break;
+    }
     begin = finish;
     begin_spread = finish_spread;
+    begin_away = finish_away;
   }
   if (best_finish == 0)
     return 0;

@@ -31,7 +31,13 @@ constexpr long RTC_WAIT_READS = 1500000;
 // is timed again, up to these many times.
 constexpr long DISTURBANCE_FRACTION = 2000;
 constexpr int TIMER_PASS_ATTEMPTS = 5;
-constexpr int RTC_SECOND_ATTEMPTS = 3;
+constexpr int RTC_SECOND_ATTEMPTS = 5;
+constexpr uint64_t NANOSECONDS_PER_SECOND = 1000000000;
+
+// Whether the interval the last TimeTimerWraps or TimeRtcSecond returned was
+// disturbed: every attempt had a hole in it, and the least disturbed one was
+// kept.
+extern bool last_timing_disturbed;
 
 // Channel 0 in mode 3, binary, reload count 65536: the PC's standard setting.
 void SetTimerSquareWave();

@@ -149,7 +149,10 @@ TEST_F(SetCommandTest, ForcedSpanOnAFullRegisterWritesTheMergedByte) {
             "old value:51:2-5:***User Specified Field***      = 1111     ; x: unknown bit(s)\n"
             "new value:51:2-5:***User Specified Field***      = 1010     ; x: unknown bit(s)\n");
   std::vector<std::string> expected = ReadSequence(0x51);
+  // The write, then the read-back that checks it took.
   expected.insert(expected.end(), {"d CF8 80000051", "o CFD EB", "d CF8 0"});
+  std::vector<std::string> read_back = ReadSequence(0x51);
+  expected.insert(expected.end(), read_back.begin(), read_back.end());
   EXPECT_EQ(Describe(sim.trace), expected);
   EXPECT_EQ(sim.config[0x51], 0xEB);
 }

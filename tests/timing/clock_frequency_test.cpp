@@ -83,6 +83,34 @@ TEST_F(ScriptedPc, StoppedTimerLeavesTheRealTimeClocksRateOnly) {
   EXPECT_LE(machine.rtc_reads, RTC_WAIT_READS + 2);
 }
 
+TEST_F(ScriptedPc, ProcessorTakenAwayIsSaidInsteadOfBlamingTheClocks) {
+  // 200 MHz; 2 ms away every 10 ms cuts up every timer pass, and falling
+  // on every change of the real-time clock, delays every second's end.
+  Build(200.0);
+  machine.ns_per_cycle = 5.0;
+  for (uint64_t ms = 400; ms < 20000; ms += 10)
+    machine.stalls.push_back({ms * 200000, 400000});
+  EXPECT_GT(Measure(MeasureClockByTsc), 0.0);
+  EXPECT_EQ(err,
+            "The system kept taking the processor away while the CMOS clock was timed: the CPU "
+            "clock may be off.\n");
+  EXPECT_EQ(out, "");
+}
+
+TEST_F(ScriptedPc, ProcessorTakenAwayOnlyBetweenSecondsLeavesTheClockRight) {
+  // Away between the changes only: the second is right, and the timer is
+  // simply not compared with it.
+  Build(200.0);
+  machine.ns_per_cycle = 5.0;
+  for (uint64_t ms = 405; ms < 20000; ms += 10)
+    machine.stalls.push_back({ms * 200000, 400000});
+  EXPECT_NEAR(Measure(MeasureClockByTsc), 200.0, 0.2);
+  EXPECT_EQ(err,
+            "The system kept taking the processor away while the interval timer was timed: the "
+            "CMOS clock is not cross-checked.\n");
+  EXPECT_EQ(out, "");
+}
+
 TEST_F(ScriptedPc, DisturbedInstructionLoopIsRepeatedButNotForever) {
   Build(100.0);
   // The first two long runs go four times too fast: D256 < D128, once.

@@ -17,6 +17,7 @@ class ScriptedClocks : public NullMachine {
   std::function<uint64_t(unsigned k)> inc_group_cycles = [](unsigned k) { return 256ull * k; };
   std::vector<std::pair<uint64_t, uint64_t>> stalls;  // at counter value, jump by; in order
   uint64_t tsc = 1000, cycles_per_access = 1, cycles_per_counter_read = 0;
+  double ns_per_cycle = 0.0;  // turns the stalls into time away from the program
   long timer_readings = 0, rtc_reads = 0, inc_groups = 0, square_wave_setups = 0;
   bool interrupts_on = true;
 
@@ -45,15 +46,20 @@ class ScriptedClocks : public NullMachine {
     ++inc_groups;
     Advance(inc_group_cycles(k));
   }
+  uint64_t ProcessorTimeAway() override {
+    return static_cast<uint64_t>(static_cast<double>(stalled_) * ns_per_cycle);
+  }
 
  private:
   void Advance(uint64_t cycles) {
     tsc += cycles;
     while (next_stall_ < stalls.size() && tsc >= stalls[next_stall_].first) {
+      stalled_ += stalls[next_stall_].second;
       tsc += stalls[next_stall_++].second;
     }
   }
   size_t next_stall_ = 0;
+  uint64_t stalled_ = 0;
   int latched_ = 0;
   bool low_given_ = false;
 };

@@ -113,8 +113,12 @@ TEST(NativeTiming, CounterClockAgreesWithTheKernelsClock) {
   const double expected = CounterMhzByKernelClock();
   // A shared machine can take the processor away at either end of the
   // measured second, or during the loop runs; a second run is allowed when
-  // the first was disturbed.  1 % still catches a count cut to 32 bits or
-  // read as signed, which are off by far more.
+  // the first was disturbed.  A run that says it was disturbed may be off;
+  // one that does not is held to 1 %, which still catches a count cut to 32
+  // bits or read as signed, which are off by far more.
+  const std::string disturbed =
+      "The system kept taking the processor away while the CMOS clock was timed: the CPU "
+      "clock may be off.\n";
   ProgramResult run;
   double seconds = 0.0;
   for (int attempt = 0; attempt < 2; ++attempt) {
@@ -126,12 +130,18 @@ TEST(NativeTiming, CounterClockAgreesWithTheKernelsClock) {
       break;
   }
   EXPECT_EQ(run.exit_status, 0);
-  EXPECT_EQ(run.err, "");
-  EXPECT_NEAR(ClockAfter(run.out, BY_COUNTER), expected, expected * 0.01);
+  const std::string not_cross_checked =
+      "The system kept taking the processor away while the interval timer was timed: the "
+      "CMOS clock is not cross-checked.\n";
+  if (run.err != disturbed) {
+    EXPECT_TRUE(run.err.empty() || run.err == not_cross_checked) << run.err;
+    EXPECT_NEAR(ClockAfter(run.out, BY_COUNTER), expected, expected * 0.01);
+  }
   EXPECT_GT(ClockAfter(run.out, BY_LOOP), 0.0);
-  // One real-time-clock second, up to one more to reach it, the timer passes.
+  // One real-time-clock second, one to reach it and a few more when
+  // disturbed, the timer passes.
   EXPECT_GT(seconds, 1.0);
-  EXPECT_LT(seconds, 6.0);
+  EXPECT_LT(seconds, 12.0);
 }
 #endif
 

@@ -63,7 +63,10 @@ TEST(ChipsetSectionRun, The430FxAnd430LxBoardsDecode) {
   };
   for (const auto& b : boards) {
     SCOPED_TRACE(b.machine);
-    ProgramResult run = RunWithoutTerminal({{"-b", "-nocpu", "-nomemory"}, {b.machine}});
+    RunRequest request;
+    request.args = {"-b", "-nocpu", "-nomemory"};
+    request.env = {b.machine};
+    ProgramResult run = RunWithoutTerminal(request);
     EXPECT_EQ(run.exit_status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_NE(run.out.find(b.device), std::string::npos);

@@ -1,6 +1,7 @@
 #include "wholerun/run_program.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -129,6 +130,64 @@ std::string ReadWholeFile(const std::string& path) {
   return text;
 }
 
+// The job and the last signal passed on to it, for the stand-in shell.
+pid_t job_pid = -1;
+volatile sig_atomic_t last_passed_on = 0;
+
+// Passes a signal sent to the shell on to its job.  A continue that does not
+// follow a termination is `fg`: the job gets the terminal back first; after
+// a termination it is `kill %1`, and the shell keeps the terminal.
+void PassOn(int signal_number) {
+  if (signal_number == SIGCONT && last_passed_on != SIGTERM && last_passed_on != SIGHUP)
+    tcsetpgrp(0, job_pid);
+  last_passed_on = signal_number;
+  kill(job_pid, signal_number);
+}
+
+// In the pseudo-terminal's session leader: stands in for a shell, running
+// the program as a foreground job in a process group of its own, where
+// Ctrl-Z stops it (a session leader's own group has no shell to return to,
+// so the system does not stop it).  Each stop of the job is shown to the
+// runner as a stop of this process; signals sent here go on to the job, and
+// its end is this process's end.
+[[noreturn]] void RunAsJob(PreparedExec& prepared) {
+  signal(SIGTTOU, SIG_IGN);
+  pid_t job = fork();
+  if (job == 0) {
+    setpgid(0, 0);
+    tcsetpgrp(0, getpid());
+    ExecProgram(prepared);
+  }
+  setpgid(job, job);
+  job_pid = job;
+  for (int signal_number : {SIGTERM, SIGHUP, SIGCONT}) {
+    struct sigaction handler;
+    memset(&handler, 0, sizeof handler);
+    handler.sa_handler = PassOn;
+    sigemptyset(&handler.sa_mask);
+    handler.sa_flags = SA_RESTART;
+    sigaction(signal_number, &handler, nullptr);
+  }
+  for (;;) {
+    int status = 0;
+    if (waitpid(job, &status, WUNTRACED) < 0) {
+      if (errno == EINTR)
+        continue;
+      _exit(127);
+    }
+    if (WIFSTOPPED(status)) {
+      tcsetpgrp(0, getpgrp());
+      raise(SIGSTOP);
+      continue;
+    }
+    if (WIFEXITED(status))
+      _exit(WEXITSTATUS(status));
+    signal(WTERMSIG(status), SIG_DFL);
+    raise(WTERMSIG(status));
+    _exit(128 + WTERMSIG(status));
+  }
+}
+
 }  // namespace
 
 int CountOf(const std::string& text, const std::string& part) {
@@ -161,6 +220,22 @@ ProgramResult RunWithoutTerminal(const RunRequest& request) {
     dup2(null_fd, 0);
     dup2(out_pipe[1], 1);
     dup2(err_pipe[1], 2);
+    if (!request.stdout_path.empty()) {
+      int file_fd = open(request.stdout_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      if (file_fd < 0)
+        _exit(126);
+      dup2(file_fd, 1);
+      close(file_fd);
+    }
+    if (request.close_stdout)
+      close(1);
+    if (request.close_stderr)
+      close(2);
+    if (request.unprivileged && geteuid() == 0) {
+      const gid_t nobody = 65534;
+      if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
+        _exit(126);
+    }
     ExecProgram(prepared);
   }
   close(out_pipe[1]);
@@ -217,6 +292,8 @@ TerminalResult RunOnTerminal(const RunRequest& request, const std::vector<KeySte
       dup2(file_fd, 1);
       close(file_fd);
     }
+    if (request.as_job)
+      RunAsJob(prepared);
     ExecProgram(prepared);
   }
 
@@ -226,6 +303,7 @@ TerminalResult RunOnTerminal(const RunRequest& request, const std::vector<KeySte
     uses_left.push_back(step.times);
   size_t search_from = 0;
   bool exited = false;
+  bool stopped = false;
   int wait_status = 0;
   while (!exited) {
     if (NowMs() >= deadline) {
@@ -239,8 +317,13 @@ TerminalResult RunOnTerminal(const RunRequest& request, const std::vector<KeySte
       ReadSome(master, &result.screen);
     size_t first_at = std::string::npos;
     size_t chosen = steps.size();
+    const bool key_wait = !stopped && InKeyWaitMode(master);
     for (size_t i = 0; i < steps.size(); ++i) {
       if (uses_left[i] <= 0)
+        continue;
+      if (steps[i].after_previous && i > 0 && uses_left[i - 1] > 0)
+        continue;
+      if (steps[i].when_stopped ? !stopped : !key_wait)
         continue;
       size_t at = result.screen.find(steps[i].wait_for, search_from);
       if (at == std::string::npos)
@@ -251,16 +334,27 @@ TerminalResult RunOnTerminal(const RunRequest& request, const std::vector<KeySte
         chosen = i;
       }
     }
-    if (chosen < steps.size() && InKeyWaitMode(master)) {
-      const std::string& keys = steps[chosen].keys;
-      if (write(master, keys.data(), keys.size()) == static_cast<ssize_t>(keys.size())) {
+    if (chosen < steps.size()) {
+      const KeyStep& step = steps[chosen];
+      if (step.signal != 0) {
+        kill(child, step.signal);
+        stopped = stopped && step.signal != SIGCONT;
+      } else if (write(master, step.keys.data(), step.keys.size()) ==
+                 static_cast<ssize_t>(step.keys.size())) {
         result.keys_typed++;
       }
       uses_left[chosen]--;
-      search_from = first_at + steps[chosen].wait_for.size();
+      search_from = first_at + step.wait_for.size();
     }
-    if (waitpid(child, &wait_status, WNOHANG) == child)
-      exited = true;
+    if (waitpid(child, &wait_status, WNOHANG | WUNTRACED) == child) {
+      if (WIFSTOPPED(wait_status)) {
+        stopped = true;
+        result.stops++;
+        result.key_mode_while_stopped = result.key_mode_while_stopped || InKeyWaitMode(master);
+      } else {
+        exited = true;
+      }
+    }
   }
   if (exited) {
     // What the program wrote just before it ended is still in the terminal.

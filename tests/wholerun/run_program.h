@@ -19,6 +19,17 @@ struct RunRequest {
   std::vector<std::string> env;   // extra "NAME=value" entries
   std::string argv0 = "korvalt";  // what the program sees as its own name
   int timeout_ms = 30000;
+  // Without a terminal only: standard output to this file instead of the
+  // pipe ("/dev/full" for a full disk), or left closed, and standard error
+  // left closed.
+  std::string stdout_path;
+  bool close_stdout = false;
+  bool close_stderr = false;
+  // Run as an ordinary user (nobody) when the test itself runs as root.
+  bool unprivileged = false;
+  // On a terminal only: run as a job of a stand-in shell, which Ctrl-Z
+  // stops; the runner sees each stop, and its signals reach the job.
+  bool as_job = false;
 };
 
 struct ProgramResult {
@@ -42,6 +53,13 @@ struct KeyStep {
   std::string wait_for;
   std::string keys;
   int times = 1;
+  // Sends this signal to the program instead of typing keys.
+  int signal = 0;
+  // Answers only while the program is stopped (a job after Ctrl-Z), not at
+  // a key wait.
+  bool when_stopped = false;
+  // Answers only after the step before it has answered all its times.
+  bool after_previous = false;
 };
 
 struct TerminalResult {
@@ -50,8 +68,10 @@ struct TerminalResult {
   int exit_status = -1;
   int signal = 0;
   bool timed_out = false;
-  int keys_typed = 0;          // answers typed, each during a key wait
-  bool mode_restored = false;  // line editing and echo on again at the end
+  int keys_typed = 0;                   // answers typed, each during a key wait
+  bool mode_restored = false;           // line editing and echo on again at the end
+  int stops = 0;                        // times the program was seen stopped
+  bool key_mode_while_stopped = false;  // the key-wait mode left on at a stop
 };
 
 // Runs the program on a fresh 80x25 pseudo-terminal.  With `stdout_file`
