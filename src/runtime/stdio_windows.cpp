@@ -7,7 +7,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "console/console_format.h"
+#include "runtime/format.h"
 
 extern "C" {
 
