@@ -1,10 +1,10 @@
 // The console of the bare machine: the screen and COM1 are the console and
 // the standard streams at once, and a person (or a terminal on COM1) is
 // always assumed to be there.
+#include <cstring>
+
 #include "console/console.h"
 #include "hw/bare/devices.h"
-
-#include <cstring>
 
 void UseConsoleDescriptors(int, int) {}
 

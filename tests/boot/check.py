@@ -119,9 +119,10 @@ class Emulator:
         self.process.wait()
 
 
-def qemu(machine, cpu, append, icount=True, deadline=240, kernel=None, floppy=None):
+def qemu(machine, cpu, append, icount=True, deadline=240, kernel=None, floppy=None,
+         monitor="none"):
     command = ["qemu-system-i386", "-machine", machine, "-cpu", cpu, "-m", "256",
-               "-display", "none", "-monitor", "none", "-serial", "stdio", "-no-reboot",
+               "-display", "none", "-monitor", monitor, "-serial", "stdio", "-no-reboot",
                "-device", "isa-debug-exit,iobase=0xf4,iosize=0x04"]
     if icount:
         command += ["-icount", "shift=0,sleep=off", "-rtc", "clock=vm"]
@@ -234,7 +235,34 @@ def check_qemu():
     check(dump_bytes(text) == [0xFF] * 256, "isapc: dump is not all FF")
 
     check_keys()
+    check_exception()
     check_floppy()
+
+
+def check_exception():
+    """A processor exception (an NMI from QEMU's monitor, which CLI does not
+    hold off) prints one line naming it and ends as a normal run ends."""
+    started = time.monotonic()
+    socket_path = os.path.join(WORK, "monitor.sock")
+    if os.path.exists(socket_path):
+        os.remove(socket_path)
+    emulator = qemu("pc", "pentium", "korvalt.elf -batch test-exit=qemu", kernel=ELF,
+                    monitor="unix:%s,server,nowait" % socket_path)
+    sent = False
+    if emulator.wait_for("--- KORVALT"):
+        import socket
+        with socket.socket(socket.AF_UNIX) as monitor:
+            monitor.connect(socket_path)
+            monitor.sendall(b"nmi\n")
+            sent = emulator.wait_for(END_LINE)
+    status = emulator.finish()
+    print("  exception: %.1f s" % (time.monotonic() - started), flush=True)
+    text = serial_text(emulator.output)
+    check(sent and re.search(r"^korvalt: processor exception 2 \(non-maskable interrupt\) at EIP "
+                             r"[0-9A-F]{8}, error code 0\n" + re.escape(END_LINE), text, re.M),
+          "exception: no fatal line for the NMI, followed by the closing line")
+    # The fatal end's status is 1: QEMU's test exit makes that 3.
+    check(status == 3, "exception: QEMU ended with %s, not the fatal status" % status)
 
 
 def counted_lines(text):

@@ -166,12 +166,13 @@ extern "C" __attribute__((used, noreturn)) void ExceptionTaken(const ExceptionFr
       asm volatile("cli; hlt");
   }
   ending = true;
+  if (DevicesColumn() != 0)
+    DevicesWrite("\n", 1);
   char line[128];
-  int length = snprintf(line, sizeof line,
-                        "\nkorvalt: processor exception %u (%s) at EIP %08X, error code %X\n",
-                        static_cast<unsigned>(frame->vector),
-                        EXCEPTION_NAMES[frame->vector % EXCEPTIONS],
-                        static_cast<unsigned>(frame->eip), static_cast<unsigned>(frame->error_code));
+  int length = snprintf(
+      line, sizeof line, "korvalt: processor exception %u (%s) at EIP %08X, error code %X\n",
+      static_cast<unsigned>(frame->vector), EXCEPTION_NAMES[frame->vector % EXCEPTIONS],
+      static_cast<unsigned>(frame->eip), static_cast<unsigned>(frame->error_code));
   DevicesWrite(line, static_cast<size_t>(length));
   EndRun(1);
 }
