@@ -25,4 +25,5 @@ set(KORVALT_BARE_FLAGS "-m32 -march=i486 -mtune=pentium -ffreestanding -fno-pic 
 -fno-threadsafe-statics -fno-use-cxa-atexit -DKORVALT_BARE_MACHINE -D_GLIBCXX_ASSERTIONS")
 set(CMAKE_C_FLAGS_INIT "${KORVALT_BARE_FLAGS}")
 set(CMAKE_CXX_FLAGS_INIT "${KORVALT_BARE_FLAGS}")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-m32 -nostdlib -static -no-pie -Wl,--build-id=none")
+set(CMAKE_EXE_LINKER_FLAGS_INIT
+  "-m32 -nostdlib -static -no-pie -Wl,--build-id=none -Wl,--no-warn-rwx-segments")
