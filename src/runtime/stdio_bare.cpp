@@ -4,12 +4,10 @@
 // program's own formatter.
 #include <unistd.h>
 
-#include <climits>
-#include <cstdarg>
 #include <cstdio>
 
 #include "runtime/bare.h"
-#include "runtime/format.h"
+#include "runtime/printf_family.h"
 
 namespace {
 
@@ -72,52 +70,6 @@ int isatty(int fd) {
   return fd == 1 || fd == 2;
 }
 
-int vsnprintf(char* buffer, size_t size, const char* format, va_list args) {
-  return FormatToBuffer(buffer, size, format, args);
-}
-
-int snprintf(char* buffer, size_t size, const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  int length = FormatToBuffer(buffer, size, format, args);
-  va_end(args);
-  return length;
-}
-
-int vsprintf(char* buffer, const char* format, va_list args) {
-  return FormatToBuffer(buffer, INT_MAX, format, args);
-}
-
-int sprintf(char* buffer, const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  int length = FormatToBuffer(buffer, INT_MAX, format, args);
-  va_end(args);
-  return length;
-}
-
-int vfprintf(FILE* stream, const char* format, va_list args) {
-  return FormatToStream(stream, format, args);
-}
-
-int fprintf(FILE* stream, const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  int length = FormatToStream(stream, format, args);
-  va_end(args);
-  return length;
-}
-
-int vprintf(const char* format, va_list args) {
-  return FormatToStream(stdout, format, args);
-}
-
-int printf(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  int length = FormatToStream(stdout, format, args);
-  va_end(args);
-  return length;
-}
-
 }  // extern "C"
+
+KORVALT_PRINTF_FAMILY()
