@@ -14,6 +14,7 @@ import os
 import re
 import select
 import shutil
+import socket
 import subprocess
 import sys
 import time
@@ -253,7 +254,6 @@ def check_exception():
                     monitor="unix:%s,server,nowait" % socket_path)
     sent = False
     if emulator.wait_for("--- KORVALT"):
-        import socket
         with socket.socket(socket.AF_UNIX) as monitor:
             monitor.connect(socket_path)
             monitor.sendall(b"nmi\n")
