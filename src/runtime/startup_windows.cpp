@@ -2,13 +2,13 @@
 // from mingw-w64's prebuilt libraries, which are compiled for the Pentium
 // Pro and later: their start-up code, operator new and llround execute CMOV
 // and FCOMI, which a Pentium (P5) does not have.  These are compiled with
-// the program's own flags instead.  (Formatted printing is replaced beside
-// the console.)  What is left of the prebuilt runtime runs only while a C++
-// exception is thrown, which the program never does.
+// the program's own flags instead.  (Formatted printing, operator new and
+// llround are beside this file, shared with the bare machine.)  What is left
+// of the prebuilt runtime runs only while a C++ exception is thrown, which
+// the program never does.
 #include <windows.h>
 
 #include <cstdlib>
-#include <new>
 
 extern "C" {
 // msvcrt's own start-up services, present since Windows 95.
@@ -46,46 +46,4 @@ extern "C" __attribute__((force_align_arg_pointer, noreturn)) void KorvaltStart(
   // Static constructors run from main itself (the compiler puts a call to
   // __main at its start); exit runs what atexit registered and flushes.
   exit(main(argc, argv));
-}
-
-void* operator new(size_t size) {
-  if (size == 0)
-    size = 1;
-  for (;;) {
-    void* block = malloc(size);
-    if (block != nullptr)
-      return block;
-    std::new_handler handler = std::get_new_handler();
-    if (handler == nullptr)
-      throw std::bad_alloc();
-    handler();
-  }
-}
-
-void* operator new[](size_t size) {
-  return operator new(size);
-}
-void operator delete(void* block) noexcept {
-  free(block);
-}
-void operator delete[](void* block) noexcept {
-  free(block);
-}
-void operator delete(void* block, size_t) noexcept {
-  free(block);
-}
-void operator delete[](void* block, size_t) noexcept {
-  free(block);
-}
-
-// Halfway cases away from zero.  Below 2^52 the distance to the truncated
-// value is exact; from there on every double is a whole number.
-extern "C" long long llround(double x) {
-  const double magnitude = x < 0 ? -x : x;
-  if (!(magnitude < 9223372036854775808.0))
-    return static_cast<long long>(0x8000000000000000ULL);  // NaN or out of range
-  long long whole = static_cast<long long>(magnitude);
-  if (magnitude < 4503599627370496.0 && magnitude - static_cast<double>(whole) >= 0.5)
-    ++whole;
-  return x < 0 ? -whole : whole;
 }

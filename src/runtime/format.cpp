@@ -1,4 +1,4 @@
-#include "console/console_format.h"
+#include "runtime/format.h"
 
 #include <cstdint>
 #include <cstring>

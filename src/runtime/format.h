@@ -1,10 +1,10 @@
 // printf-style formatting written out in full: the conversions of the C
 // standard (d i u o x X c s p f F e E g G %) with every flag, width,
 // precision and length modifier, floating-point values rounded exactly
-// (ties to even, as the C library of every other system does).  The Windows
-// build prints through it, since the formatter of the prebuilt Windows
-// runtime holds instructions that Pentium-era processors lack; other systems
-// use their C library's.
+// (ties to even, as the C library of every other system does).  The Pentium
+// builds print through it: the formatter of the prebuilt Windows runtime
+// holds instructions that Pentium-era processors lack, and the bare machine
+// has no C library.  Other systems use their C library's.
 #pragma once
 
 #include <cstdarg>

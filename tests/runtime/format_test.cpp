@@ -12,7 +12,7 @@
 #include <string>
 
 #include "console/console.h"
-#include "console/console_format.h"
+#include "runtime/format.h"
 
 namespace {
 
