@@ -1,6 +1,6 @@
 // Entry point: make sure the standard descriptors are taken, then the run
 // itself, the choice of the machine included (RunProgram).
-#if !defined(_WIN32)
+#if !defined(_WIN32) && !defined(KORVALT_BARE_MACHINE)
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -9,7 +9,7 @@
 
 namespace {
 
-#if !defined(_WIN32)
+#if !defined(_WIN32) && !defined(KORVALT_BARE_MACHINE)
 // A descriptor 0, 1 or 2 left closed by whoever started the program (a
 // service, cron, `korvalt >&-`) would be the next file opened, and the report
 // written to standard output would land in it, configuration space
@@ -36,7 +36,7 @@ void FillClosedStandardDescriptors() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-#if !defined(_WIN32)
+#if !defined(_WIN32) && !defined(KORVALT_BARE_MACHINE)
   FillClosedStandardDescriptors();
 #endif
   return RunProgram(argc, argv);

@@ -1,9 +1,11 @@
 // The standard streams of the bare machine: standard output and standard
 // error both go, unbuffered, to the writer the boot code set (the screen and
 // COM1); both are "terminals", since they are the console.  Formatting is the
-// program's own formatter.
+// program's own formatter.  There is no file system: every file is missing,
+// and standard input (keys come through the console) is always at its end.
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 
 #include "runtime/bare.h"
@@ -11,8 +13,10 @@
 
 namespace {
 
+FILE standard_input;
 FILE standard_output;
 FILE standard_error;
+int error_number = 0;
 RuntimeWriter writer = nullptr;
 
 }  // namespace
@@ -23,8 +27,30 @@ void RuntimeSetOutput(RuntimeWriter output) {
 
 extern "C" {
 
+FILE* stdin = &standard_input;
 FILE* stdout = &standard_output;
 FILE* stderr = &standard_error;
+
+int* __errno_location() {
+  return &error_number;
+}
+
+FILE* fopen(const char*, const char*) {
+  errno = ENOENT;
+  return nullptr;
+}
+
+size_t fread(void*, size_t, size_t, FILE*) {
+  return 0;
+}
+
+int ferror(FILE*) {
+  return 0;
+}
+
+int fclose(FILE*) {
+  return 0;
+}
 
 size_t fwrite(const void* data, size_t size, size_t count, FILE* stream) {
   if (stream != stdout && stream != stderr)

@@ -2,6 +2,7 @@
 // The compiler also calls memset, memcpy and memmove on its own.
 #include <strings.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 
@@ -16,6 +17,7 @@ void* memchr(const void* block, int value, size_t bytes);
 size_t strlen(const char* text);
 int strncmp(const char* a, const char* b, size_t count);
 int strcmp(const char* a, const char* b);
+char* strerror(int number);
 
 // String instructions: the benchmark clears megabytes between its rows, and
 // a byte loop would take seconds of it on a slow machine.
@@ -113,6 +115,13 @@ int strncasecmp(const char* a, const char* b, size_t count) {
 
 int strcasecmp(const char* a, const char* b) {
   return strncasecmp(a, b, static_cast<size_t>(-1));
+}
+
+// The one error the bare runtime reports is a missing file.
+char* strerror(int number) {
+  static char no_file[] = "No such file or directory";
+  static char other[] = "Unknown error";
+  return number == ENOENT ? no_file : other;
 }
 
 }  // extern "C"
