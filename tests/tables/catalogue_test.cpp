@@ -1,4 +1,4 @@
-// The chipset catalogue: its seventeen id pairs in order with their names and
+// The chipset catalogue: its eighteen id pairs in order with their names and
 // tables, the tables several ids share, and the end marks that stop a search
 // of the catalogue and of a field table.
 #include <map>
@@ -34,10 +34,11 @@ const CatalogueRow EXPECTED[] = {
     {0x1106, 0x1580, "VIA Technologies", "Apollo VP1 (VT82C580VP)", fields_vt82c580},
     {0x8086, 0x122D, "Intel", "Triton FX (82437FX)", fields_82437fx},
     {0x8086, 0x04A3, "Intel", "Mercury/Neptune (82434LX/NX)", fields_82434lx},
+    {0x8086, 0x0122, "Intel", "Triton FX (82437FX)", fields_82437fx},
 };
 constexpr size_t CATALOGUED = sizeof EXPECTED / sizeof EXPECTED[0];
 
-TEST(Catalogue, SeventeenRowsInOrderThenTheEndMark) {
+TEST(Catalogue, EighteenRowsInOrderThenTheEndMark) {
   for (size_t i = 0; i < CATALOGUED; i++) {
     SCOPED_TRACE(EXPECTED[i].device_name);
     const ChipsetEntry& e = chipset_catalogue[i];
@@ -67,8 +68,10 @@ TEST(Catalogue, SharedTablesAndDistinctIds) {
   EXPECT_EQ(users.size(), 13u);
   EXPECT_EQ(users[fields_vt82c580], 4);
   EXPECT_EQ(users[fields_vt82c595], 2);
+  EXPECT_EQ(users[fields_82437fx], 2);
   for (const auto& use : users) {
-    if (use.first != fields_vt82c580 && use.first != fields_vt82c595) {
+    if (use.first != fields_vt82c580 && use.first != fields_vt82c595 &&
+        use.first != fields_82437fx) {
       EXPECT_EQ(use.second, 1);
     }
   }

@@ -21,5 +21,8 @@ const ChipsetEntry chipset_catalogue[] = {
     // their table's revision row names the one found.
     {0x8086, 0x122D, "Intel", "Triton FX (82437FX)", fields_82437fx},
     {0x8086, 0x04A3, "Intel", "Mercury/Neptune (82434LX/NX)", fields_82434lx},
+    // pci.ids lists 0122h as the 82437FX as well; Bochs's 430FX board answers
+    // with it.
+    {0x8086, 0x0122, "Intel", "Triton FX (82437FX)", fields_82437fx},
     {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
 };

@@ -20,7 +20,7 @@ struct ChipsetEntry {
   const RegisterField* fields;
 };
 
-// Seventeen rows, then the terminator with vendor FFFFh.
+// Eighteen rows, then the terminator with vendor FFFFh.
 extern const ChipsetEntry chipset_catalogue[];
 
 extern const RegisterField fields_82439hx[];
