@@ -9,8 +9,9 @@
 //    stands under a character of the set spec or just after its last one, and
 //    aborts; an acceptance prints nothing; either way no byte is written.
 //  - apply pass: a rejection is noted as ignored and writes nothing; an
-//    accepted set spec reads the register, prints the old and new field lines and
-//    writes exactly the merged byte.
+//    accepted set spec reads the register, prints the old and new field lines,
+//    writes exactly the merged byte, reads it back and names on standard error
+//    the bits of the field that did not take it.
 // What is accepted, and the register, span and value it names, must be what
 // an independent reading of the grammar below finds.
 #include <cstdint>
@@ -340,14 +341,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const unsigned mask = ((1u << width) - 1) << reading.low;
   const uint8_t merged =
       static_cast<uint8_t>((present & ~mask) | ((reading.value << reading.low) & mask));
-  char expected_trace[160];
-  std::snprintf(expected_trace, sizeof expected_trace,
-                "d CF8 %X\ni %X %X\nd CF8 0\nd CF8 %X\no %X %X\nd CF8 0\n", 0x80000000u | reg,
-                CONFIG_DATA + (reg & 3), present, 0x80000000u | reg, CONFIG_DATA + (reg & 3),
-                merged);
+  // After the write the byte is read back, so that bits the chip keeps
+  // read-only are reported.
+  const uint8_t read_back = sim.trace.size() == 9 ? static_cast<uint8_t>(sim.trace[7].value)
+                                                  : static_cast<uint8_t>(~merged);
+  char expected_trace[240];
+  std::snprintf(
+      expected_trace, sizeof expected_trace,
+      "d CF8 %X\ni %X %X\nd CF8 0\nd CF8 %X\no %X %X\nd CF8 0\nd CF8 %X\ni %X %X\nd CF8 0\n",
+      0x80000000u | reg, CONFIG_DATA + (reg & 3), present, 0x80000000u | reg,
+      CONFIG_DATA + (reg & 3), merged, 0x80000000u | reg, CONFIG_DATA + (reg & 3), read_back);
   Check(Describe(sim.trace) == expected_trace, "the apply pass did not write the merged byte", [&] {
     return std::string(shown() + "\nexpected\n" + expected_trace + "got\n" + Describe(sim.trace));
   });
+  std::string expected_err;
+  const unsigned missed = (read_back ^ merged) & mask;
+  if (missed != 0) {
+    char line[120];
+    std::snprintf(line, sizeof line, "Register %02X reads back %02X: ", reg, read_back);
+    expected_err = line;
+    expected_err += (missed & (missed - 1)) == 0 ? "bit" : "bits";
+    const char* separator = " ";
+    for (unsigned bit = 0; bit < 8; ++bit) {
+      if (missed >> bit & 1) {
+        expected_err += separator + std::to_string(bit);
+        separator = ", ";
+      }
+    }
+    expected_err += " did not take the value written.\n";
+  }
 
   RegisterField user_field = {reg, 0xC0u | (width % 8) << 3 | reading.low, 0,
                               "***User Specified Field***", "x unknown bit(s)"};
@@ -360,6 +382,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return std::string(shown() + "\nexpected\n" + fuzz::Printable(old_line + new_line) + "\ngot\n" +
                        fuzz::Printable(apply.out));
   });
-  Check(apply.err.empty(), "an accepted spec printed an error", shown);
+  Check(apply.err == expected_err, "an accepted spec's read-back was misreported", [&] {
+    return std::string(shown() + "\nexpected\n" + fuzz::Printable(expected_err) + "\ngot\n" +
+                       fuzz::Printable(apply.err));
+  });
   return 0;
 }
