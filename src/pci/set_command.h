@@ -13,9 +13,9 @@ extern bool set_write_refused;
 enum SetSpecForm { SPEC_EMPTY, SPEC_BITS, SPEC_ERROR };
 struct ParsedSetSpec {
   SetSpecForm form;
-  unsigned reg;  // 00h-FFh
-  unsigned low;  // the span of bits, low <= high, both 0-7
-  unsigned high;
+  unsigned reg;       // 00h-FFh
+  unsigned low;       // the span of bits, 0-7
+  unsigned high;      // low <= high
   unsigned value;     // fits the span
   int position;       // SPEC_ERROR: where the caret goes; else the end of the spec
   const char* error;  // SPEC_ERROR: the message

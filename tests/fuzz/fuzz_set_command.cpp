@@ -9,8 +9,9 @@
 //    stands under a character of the set spec or just after its last one, and
 //    aborts; an acceptance prints nothing; either way no byte is written.
 //  - apply pass: a rejection is noted as ignored and writes nothing; an
-//    accepted set spec reads the register, prints the old and new field lines and
-//    writes exactly the merged byte.
+//    accepted set spec reads the register, prints the old and new field lines,
+//    writes exactly the merged byte and reads it back, naming on standard
+//    error the bits of the field that did not take it.
 // What is accepted, and the register, span and value it names, must be what
 // an independent reading of the grammar below finds: from the parser alone,
 // which touches nothing, and from what the two passes do.
@@ -248,13 +249,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(parse.out.empty() && parse.err.empty() && sim.trace.empty(),
         "the parser printed or touched the machine", shown);
   auto parsed_shown = [&] {
-    return std::string(shown() +
-                       "
-                       parsed form " + std::to_string(parsed.form) + " position " +
-                       std::to_string(parsed.position) +
-                       " reg " + std::to_string(parsed.reg) + " bits " +
-                       std::to_string(parsed.low) + "-" + std::to_string(parsed.high) + " value " +
-                       std::to_string(parsed.value));
+    return std::string(shown() + "\nparsed form " + std::to_string(parsed.form) + " position " +
+                       std::to_string(parsed.position) + " reg " + std::to_string(parsed.reg) +
+                       " bits " + std::to_string(parsed.low) + "-" + std::to_string(parsed.high) +
+                       " value " + std::to_string(parsed.value));
   };
   if (spec.empty()) {
     Check(parsed.form == SPEC_EMPTY, "an empty spec not parsed as empty", parsed_shown);
@@ -369,11 +367,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const unsigned mask = ((1u << width) - 1) << reading.low;
   const uint8_t merged =
       static_cast<uint8_t>((present & ~mask) | ((reading.value << reading.low) & mask));
-  char expected_trace[160];
-  std::snprintf(expected_trace, sizeof expected_trace,
-                "d CF8 %X\ni %X %X\nd CF8 0\nd CF8 %X\no %X %X\nd CF8 0\n", 0x80000000u | reg,
-                CONFIG_DATA + (reg & 3), present, 0x80000000u | reg, CONFIG_DATA + (reg & 3),
-                merged);
+  // The read, the write of the merged byte, and the read-back that tells
+  // whether the chip took it (read-only bits keep their value).
+  const uint8_t read_back = sim.trace.size() == 9 ? static_cast<uint8_t>(sim.trace[7].value) : 0;
+  char expected_trace[200];
+  std::snprintf(
+      expected_trace, sizeof expected_trace,
+      "d CF8 %X\ni %X %X\nd CF8 0\nd CF8 %X\no %X %X\nd CF8 0\nd CF8 %X\ni %X %X\nd CF8 0\n",
+      0x80000000u | reg, CONFIG_DATA + (reg & 3), present, 0x80000000u | reg,
+      CONFIG_DATA + (reg & 3), merged, 0x80000000u | reg, CONFIG_DATA + (reg & 3), read_back);
   Check(Describe(sim.trace) == expected_trace, "the apply pass did not write the merged byte", [&] {
     return std::string(shown() + "\nexpected\n" + expected_trace + "got\n" + Describe(sim.trace));
   });
@@ -390,6 +392,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return std::string(shown() + "\nexpected\n" + fuzz::Printable(old_line + new_line) + "\ngot\n" +
                        fuzz::Printable(apply.out));
   });
-  Check(apply.err.empty(), "an accepted spec printed an error", shown);
+  // Bits of the field that read back other than written are named, lowest
+  // first.
+  std::string expected_err;
+  const unsigned missed = (read_back ^ merged) & mask;
+  if (missed != 0) {
+    std::string bits;
+    for (unsigned bit = 0; bit < 8; ++bit) {
+      if (missed >> bit & 1)
+        bits += (bits.empty() ? " " : ", ") + std::to_string(bit);
+    }
+    char said[160];
+    std::snprintf(said, sizeof said,
+                  "Register %02X reads back %02X: %s%s did not take the value written.\n", reg,
+                  read_back, (missed & (missed - 1)) != 0 ? "bits" : "bit", bits.c_str());
+    expected_err = said;
+  }
+  Check(apply.err == expected_err, "an accepted spec's stderr differs", [&] {
+    return std::string(shown() + "\nexpected \"" + fuzz::Printable(expected_err) + "\"\ngot \"" +
+                       fuzz::Printable(apply.err) + "\"");
+  });
   return 0;
 }
