@@ -10,7 +10,6 @@
 #include "console/console.h"
 #include "cpu/cpu.h"
 #include "cpu/cpu_info.h"
-#include "driver/options.h"
 #include "hw/hw.h"
 #include "hw/sim/sim_machine.h"
 #include "pci/host_bridge.h"
@@ -60,9 +59,7 @@ inline void ResetRunState() {
   cpu_info = CpuInfo{};
   fdiv_check = 0;
   current_chipset = nullptr;
-  options = Options{};
-  options.batch = 1;
-  options.no_beep = 1;
+  SetConsoleSwitches(false, false);
   pager_line = 0;
   pager_column = 0;
 }

@@ -26,6 +26,13 @@ void PagedPrintTo(FILE* stream, const char* format, ...) KORVALT_PRINTF(2, 3);
 void PagedPrint(const char* format, ...) KORVALT_PRINTF(1, 2);
 [[noreturn]] void FatalError(int status, const char* text, const char* detail);
 
+// The run's switches, set by the driver once the options are read; both are
+// on until then.  Without pause (batch runs) no screenful waits for a key and
+// no question is asked; without beep (-nobeep) Beep sends nothing.
+void SetConsoleSwitches(bool pause, bool beep);
+// Whether the run may stop to wait for the user: a screenful, a question.
+bool ConsolePauses();
+
 void ConsoleWrite(const char* text);
 void Beep();
 // Waits for one key and returns it (0 to 255), read alone and without echo.

@@ -9,12 +9,14 @@
 #include <memory>
 
 #include "console/console.h"
-#include "driver/options.h"
 
 int pager_column = 0;
 int pager_line = 0;
 
 namespace {
+
+bool pause_switch = true;
+bool beep_switch = true;
 
 const char MORE_PROMPT[] = "--more-- hit any key to continue";
 const char MORE_BLANKING[] = "\r                                \r";
@@ -63,6 +65,15 @@ void PrintFormatted(FILE* stream, const char* format, va_list args) {
 
 }  // namespace
 
+void SetConsoleSwitches(bool pause, bool beep) {
+  pause_switch = pause;
+  beep_switch = beep;
+}
+
+bool ConsolePauses() {
+  return pause_switch;
+}
+
 void PagedPutChar(char c, FILE* stream) {
   StopIfRequested();
   bool counted = (stream == stdout || stream == stderr);
@@ -105,7 +116,7 @@ void PagedPutChar(char c, FILE* stream) {
   }
   // Once a stop is on its way (a held stretch finishing) nobody waits for
   // the next screen.
-  if (line_ended && pager_line == SCREEN_LINES && !options.batch && !StopRequested())
+  if (line_ended && pager_line == SCREEN_LINES && pause_switch && !StopRequested())
     PauseForKey();
 }
 
@@ -130,7 +141,7 @@ void PagedPrint(const char* format, ...) {
 
 // The console's bell, the same on every system.
 void Beep() {
-  if (!options.no_beep)
+  if (beep_switch)
     ConsoleWrite("\a");
 }
 

@@ -23,7 +23,7 @@ SetResult RunSetCommands(int argc, char* argv[], SetMode mode) {
     const char* spec = SetSpecOf(argv[i]);
     if (spec == nullptr)
       continue;
-    if (ApplySetSpec(spec, mode) == SET_ABORT && mode == SET_CHECK)
+    if (ApplySetSpec(spec, mode, options.force, options.verbose) == SET_ABORT && mode == SET_CHECK)
       return SET_ABORT;
   }
   return SET_CONTINUE;
@@ -36,7 +36,7 @@ void PrintReportSections() {
     PagedPrint("%s", DASH_LINE);
   }
   if (!options.no_chipset)
-    PrintHostBridgeReport();
+    PrintHostBridgeReport(options.verbose, BYTES_FROM_HARDWARE);
   if (!options.no_memory) {
     if (cpu_info.has_tsc) {
       RunMemoryBenchmark(cpu_info.clock_mhz);
@@ -91,6 +91,9 @@ int RunMainSequence(int argc, char* argv[]) {
   // The options are read before the banner is printed (reading them prints
   // nothing): "--version" prints its one line alone.
   ScanStop stop = ScanOptions(argc, argv);
+  // "--help" is for reading or piping on: no pauses, no key wait.  The
+  // switches after "-?" are not looked at, so "-? -nobeep" still beeps.
+  SetConsoleSwitches(!options.batch && stop != SCAN_LONG_HELP, !options.no_beep);
   if (stop == SCAN_VERSION) {
     PagedPrint("korvalt %s\n", KORVALT_VERSION_TEXT);
     return FinalStatus();
@@ -99,11 +102,8 @@ int RunMainSequence(int argc, char* argv[]) {
   // 1. Banner.
   PagedPrint("\n--- KORVALT  ver 0.14  by Telvaroq ---\n");
 
-  // 2-3. The help ends the run here, before any hardware access.  "--help"
-  // is for reading or piping on: no pauses, no key wait.
+  // 2-3. The help ends the run here, before any hardware access.
   if (stop == SCAN_HELP || stop == SCAN_LONG_HELP) {
-    if (stop == SCAN_LONG_HELP)
-      options.batch = 1;
     RunHelp(argc > 0 ? argv[0] : nullptr, stop == SCAN_HELP);
     return FinalStatus();
   }
@@ -149,7 +149,7 @@ int RunMainSequence(int argc, char* argv[]) {
   // 8. Report sections, showing the machine after the changes.
   if (decoding) {
     if (!options.no_chipset)
-      PrintHostBridgeReport();
+      PrintHostBridgeReport(options.verbose, BYTES_FROM_SAVED_DUMP);
   } else if (!aborted) {
     PrintReportSections();
   }

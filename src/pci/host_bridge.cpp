@@ -4,7 +4,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "driver/options.h"
 #include "hw/hw.h"
 #include "pci/pci_access.h"
 
@@ -90,7 +89,7 @@ const char* FormatBinary(uint8_t field_value, unsigned width_code) {
   return digits;
 }
 
-const char* TranslateField(const RegisterField& field, uint8_t field_value) {
+const char* TranslateField(const RegisterField& field, uint8_t field_value, bool verbose) {
   // Verbose translations of the longest descriptions run past a kilobyte, so
   // the text grows as it needs to rather than living in a fixed array.
   static std::string result;
@@ -124,14 +123,14 @@ const char* TranslateField(const RegisterField& field, uint8_t field_value) {
         ++p;
       }
       bool matches = (field_value & mask) == value;
-      if (options.verbose) {
+      if (verbose) {
         result += matches ? "\n==>\t;*" : "\n   \t; ";
         AppendChoice(result, line, p, line_end);
       } else if (matches) {
         result += " ; ";
         AppendChoice(result, line, p, line_end);
       }
-    } else if (options.verbose) {
+    } else if (verbose) {
       // A note keeps its own carriage return, as the table stores it.
       result += "\n\t; ";
       result.append(line, *line_end == CARRIAGE_RETURN ? line_end + 1 : line_end);
@@ -159,14 +158,14 @@ void PrintFieldPlace(const RegisterField& field, const char* prefix) {
 
 }  // namespace
 
-void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefix) {
+void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefix, bool verbose) {
   unsigned lowest = FieldLowestBit(field.bit_spec);
   unsigned code = (field.bit_spec >> 3) & 7;
   unsigned width = FieldWidth(field.bit_spec);
   uint8_t field_value = static_cast<uint8_t>((value >> lowest) & ((1u << width) - 1));
 
   PrintFieldPlace(field, prefix);
-  const char* translation = TranslateField(field, field_value);
+  const char* translation = TranslateField(field, field_value, verbose);
   const char* binary = FormatBinary(field_value, code);
   PagedPrint(":%-32s= %-8s", field.name, binary);
   // The translation goes out as plain text: it may be longer than any
@@ -175,12 +174,17 @@ void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefi
   PagedPutChar('\n', stdout);
 }
 
-void PrintHostBridgeReport() {
+void PrintHostBridgeReport(bool verbose, ConfigSource source) {
   // An operating system may show an ordinary user only the start of
-  // configuration space; the rest reads as all ones, which must not pass
-  // for the chipset's settings.
+  // configuration space, and lspci -xxx saves only that much for one; the
+  // rest reads as all ones, which must not pass for the chipset's settings.
   const unsigned readable = HostBridgeBytesReadable();
-  if (readable < 256) {
+  if (readable < 256 && source == BYTES_FROM_SAVED_DUMP) {
+    PagedPrintTo(stderr,
+                 "The saved dump holds only the first %u of the host bridge's 256 configuration "
+                 "bytes.\n",
+                 readable);
+  } else if (readable < 256) {
     PagedPrintTo(stderr,
                  "Only the first %u of the host bridge's 256 configuration bytes could be read; "
                  "run as root to read them all.\n",
@@ -211,7 +215,7 @@ void PrintHostBridgeReport() {
   PagedPrint("-----Translated PCI HostBridge data---------------\n");
   for (const RegisterField* row = current_chipset->fields; (row->reg & 0xFF) != 0; ++row) {
     if ((row->reg & 0xFF) < readable) {
-      PrintFieldLine(*row, ReadHostRegister(row->reg & 0xFF), "");
+      PrintFieldLine(*row, ReadHostRegister(row->reg & 0xFF), "", verbose);
     } else {
       PrintFieldPlace(*row, "");
       PagedPrint(":%-32s= not read\n", row->name);

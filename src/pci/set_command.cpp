@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "console/console.h"
-#include "driver/options.h"
 #include "hw/hw.h"
 #include "pci/host_bridge.h"
 #include "pci/pci_access.h"
@@ -59,9 +58,10 @@ const RegisterField* FindExactField(unsigned reg, unsigned low, unsigned width) 
 }
 
 // Asks until the answer is one of the two choices.  When no person can
-// answer, the set spec is not confirmed, so nothing is written.
+// answer, or a batch run asks no questions, the set spec is not confirmed,
+// so nothing is written.
 SetResult AskAbortOrIgnore() {
-  if (!ConsoleIsInteractive())
+  if (!ConsolePauses() || !ConsoleIsInteractive())
     return SET_ABORT;
   ConsoleWrite("\n");
   for (;;) {
@@ -135,51 +135,55 @@ SetResult ReportSetError(const char* spec, int position, const char* message, Se
   PagedPutChar('^', stderr);
 
   Beep();
-  if (options.batch)
-    return SET_ABORT;
   return AskAbortOrIgnore();
 }
 
-SetResult ApplySetSpec(const char* spec, SetMode mode) {
-  if (spec == nullptr || spec[0] == '\0')
-    return SET_CONTINUE;
+ParsedSetSpec ParseSetSpec(const char* spec) {
+  ParsedSetSpec parsed = {SPEC_ERROR, 0, 0, 7, 0, 0, nullptr};
+  auto fail = [&parsed](int position, const char* message) {
+    parsed.position = position;
+    parsed.error = message;
+    return parsed;
+  };
+  if (spec == nullptr || spec[0] == '\0') {
+    parsed.form = SPEC_EMPTY;
+    return parsed;
+  }
 
   int high_digit = HexDigitValue(spec[0]);
   if (high_digit < 0)
-    return ReportSetError(spec, 0, MSG_PORT_DIGIT, mode);
+    return fail(0, MSG_PORT_DIGIT);
   int low_digit = HexDigitValue(spec[1]);
   if (low_digit < 0)
-    return ReportSetError(spec, 1, MSG_PORT_DIGIT, mode);
-  unsigned reg = static_cast<unsigned>(high_digit * 16 + low_digit);
+    return fail(1, MSG_PORT_DIGIT);
+  parsed.reg = static_cast<unsigned>(high_digit * 16 + low_digit);
 
-  unsigned low = 0;
-  unsigned high = 7;
   int pos = 0;
   if (spec[2] == '=') {
     pos = 3;
   } else if (spec[2] == ':') {
     if (!IsBitDigit(spec[3]))
-      return ReportSetError(spec, 3, MSG_BIT_NUMBER, mode);
+      return fail(3, MSG_BIT_NUMBER);
     unsigned start = static_cast<unsigned>(spec[3] - '0');
     if (spec[4] == '=') {
-      low = high = start;
+      parsed.low = parsed.high = start;
       pos = 5;
     } else if (spec[4] == '-') {
       if (!IsBitDigit(spec[5]))
-        return ReportSetError(spec, 5, MSG_BIT_NUMBER, mode);
+        return fail(5, MSG_BIT_NUMBER);
       unsigned end = static_cast<unsigned>(spec[5] - '0');
       if (end < start)
-        return ReportSetError(spec, 5, MSG_BIT_ORDER, mode);
-      low = start;
-      high = end;
+        return fail(5, MSG_BIT_ORDER);
+      parsed.low = start;
+      parsed.high = end;
       if (spec[6] != '=')
-        return ReportSetError(spec, 6, MSG_EQUALS, mode);
+        return fail(6, MSG_EQUALS);
       pos = 7;
     } else {
-      return ReportSetError(spec, 4, MSG_SPAN_SEPARATOR, mode);
+      return fail(4, MSG_SPAN_SEPARATOR);
     }
   } else {
-    return ReportSetError(spec, 2, MSG_REG_SEPARATOR, mode);
+    return fail(2, MSG_REG_SEPARATOR);
   }
 
   // Checked after every digit, so the value never grows past nine bits.
@@ -190,23 +194,36 @@ SetResult ApplySetSpec(const char* spec, SetMode mode) {
     } else if (spec[pos] == '1') {
       value = value * 2 + 1;
     } else {
-      return ReportSetError(spec, pos, MSG_BINARY_DIGIT, mode);
+      return fail(pos, MSG_BINARY_DIGIT);
     }
     if (value >= 256)
-      return ReportSetError(spec, pos, MSG_VALUE_OVER_BYTE, mode);
+      return fail(pos, MSG_VALUE_OVER_BYTE);
   }
-  unsigned width = high - low + 1;
-  if (value >= (1u << width))
-    return ReportSetError(spec, pos, MSG_VALUE_OVER_SPAN, mode);
+  if (value >= (1u << (parsed.high - parsed.low + 1)))
+    return fail(pos, MSG_VALUE_OVER_SPAN);
+  parsed.form = SPEC_BITS;
+  parsed.value = value;
+  parsed.position = pos;
+  return parsed;
+}
+
+SetResult ApplySetSpec(const char* spec, SetMode mode, bool force, bool verbose) {
+  const ParsedSetSpec parsed = ParseSetSpec(spec);
+  if (parsed.form == SPEC_EMPTY)
+    return SET_CONTINUE;
+  if (parsed.form == SPEC_ERROR)
+    return ReportSetError(spec, parsed.position, parsed.error, mode);
+  const unsigned reg = parsed.reg;
+  const unsigned low = parsed.low;
+  const unsigned width = parsed.high - low + 1;
 
   // Read in both passes, before the table is consulted, so the check pass
   // touches the hardware exactly as the apply pass will up to its write.
   uint8_t present = ReadHostRegister(reg);
 
   const RegisterField* field = FindExactField(reg, low, width);
-  if (field == nullptr && !options.force) {
-    return ReportSetError(spec, pos, MSG_NOT_REGISTERED, mode);
-  }
+  if (field == nullptr && !force)
+    return ReportSetError(spec, parsed.position, MSG_NOT_REGISTERED, mode);
   if (mode == SET_CHECK)
     return SET_CONTINUE;
 
@@ -218,17 +235,18 @@ SetResult ApplySetSpec(const char* spec, SetMode mode) {
     return SET_CONTINUE;
   }
 
-  RegisterField user_field = {reg, Field(high, low), 0, USER_FIELD_NAME, USER_FIELD_DESCRIPTION};
+  RegisterField user_field = {reg, Field(parsed.high, low), 0, USER_FIELD_NAME,
+                              USER_FIELD_DESCRIPTION};
   if (field == nullptr)
     field = &user_field;
 
-  PrintFieldLine(*field, present, "old value:");
+  PrintFieldLine(*field, present, "old value:", verbose);
   uint8_t mask = static_cast<uint8_t>(((1u << width) - 1) << low);
-  uint8_t new_byte = static_cast<uint8_t>(((value << low) & mask) | (present & ~mask));
+  uint8_t new_byte = static_cast<uint8_t>(((parsed.value << low) & mask) | (present & ~mask));
   WriteHostRegister(reg, new_byte);
   // The byte written, not a read-back: read-only bits may not have taken it,
   // which the next line says.
-  PrintFieldLine(*field, new_byte, "new value:");
+  PrintFieldLine(*field, new_byte, "new value:", verbose);
   ReportBitsNotTaken(reg, new_byte, mask);
   return SET_CONTINUE;
 }

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "driver/options.h"
 
 namespace {
 
@@ -40,7 +39,7 @@ void CloseKeyWriter(int) {
 class PagerTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    options = Options{};
+    SetConsoleSwitches(true, true);
     pager_column = 0;
     pager_line = 0;
     ASSERT_EQ(pipe(keys_), 0);
@@ -103,7 +102,7 @@ class PagerTest : public ::testing::Test {
 };
 
 TEST_F(PagerTest, LinesEndAtTheWrapAndAtLineFeedsOnly) {
-  options.batch = 1;
+  SetConsoleSwitches(false, true);
   PagedPutString(std::string(80, 'x').c_str(), stdout);
   EXPECT_EQ(pager_line, 1);
   EXPECT_EQ(pager_column, 0);
@@ -125,7 +124,7 @@ TEST_F(PagerTest, LinesEndAtTheWrapAndAtLineFeedsOnly) {
 }
 
 TEST_F(PagerTest, TabsStopEveryEightColumnsAndEndTheLineAtTheEdge) {
-  options.batch = 1;
+  SetConsoleSwitches(false, true);
   PagedPutChar('\t', stdout);
   EXPECT_EQ(pager_column, 8);
   PagedPutString("abc\t", stdout);
@@ -145,7 +144,7 @@ TEST_F(PagerTest, TabsStopEveryEightColumnsAndEndTheLineAtTheEdge) {
 }
 
 TEST_F(PagerTest, OutputAndErrorShareOneScreenOtherStreamsDoNot) {
-  options.batch = 1;
+  SetConsoleSwitches(false, true);
   PagedPutString(std::string(50, 'o').c_str(), stdout);
   fflush(stdout);
   int saved_stderr = dup(2);
@@ -198,7 +197,7 @@ TEST_F(PagerTest, EveryPromptFollowsTheTextBeforeIt) {
 }
 
 TEST_F(PagerTest, NoBeepKeepsThePauseWithoutTheBell) {
-  options.no_beep = 1;
+  SetConsoleSwitches(true, false);
   TypeKeys("ab");
   PutLines(48);
   EXPECT_EQ(Console(), std::string(MORE) + BLANKING + MORE + BLANKING);
@@ -216,14 +215,14 @@ TEST_F(PagerTest, OneCursorKeyAnswersOnePause) {
 }
 
 TEST_F(PagerTest, BatchNeverPausesAndKeepsCounting) {
-  options.batch = 1;
+  SetConsoleSwitches(false, true);
   PutLines(1000);
   EXPECT_EQ(Console(), "");
   EXPECT_EQ(pager_line, 1000);
 }
 
 TEST_F(PagerTest, FormattedTextIsPrintedWholeWhateverItsLength) {
-  options.batch = 1;
+  SetConsoleSwitches(false, true);
   std::string long_spec(5000, 'A');
   long_spec[4999] = 'Z';
   PagedPrint("[%s]\n", long_spec.c_str());

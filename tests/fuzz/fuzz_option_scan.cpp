@@ -86,9 +86,7 @@ std::string FlagText(const Options& o) {
 // front of it unchanged.
 const std::string& HelpWithoutName() {
   static const std::string* text = [] {
-    options = Options{};
-    options.batch = 1;
-    options.no_beep = 1;
+    SetConsoleSwitches(false, false);
     fuzz::StreamCapture capture;
     RunHelp("");
     capture.Finish();
@@ -156,8 +154,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
 
   if (stop == SCAN_HELP || stop == SCAN_LONG_HELP) {
-    options.no_beep = 1;
-    options.batch = 1;
+    SetConsoleSwitches(false, false);
     pager_line = 0;
     pager_column = 0;
     fuzz::StreamCapture capture;

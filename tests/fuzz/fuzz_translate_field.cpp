@@ -19,7 +19,6 @@
 #include <vector>
 
 #include "console/console.h"
-#include "driver/options.h"
 #include "fuzz_support.h"
 #include "pci/host_bridge.h"
 #include "pci/tables/tables.h"
@@ -157,10 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string description = fuzz::UpToNul(data + 4, size - 4);
   std::unique_ptr<char[]> text = fuzz::ExactCopy(description.data(), description.size());
 
-  options = Options{};
-  options.batch = 1;
-  options.no_beep = 1;
-  options.verbose = verbose ? 1 : 0;
+  SetConsoleSwitches(false, false);
   pager_line = 0;
   pager_column = 0;
   current_chipset = nullptr;
@@ -185,7 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The translation alone, for any value, even one wider than the field.
   for (unsigned value : {static_cast<unsigned>(raw_value), v}) {
     fuzz::StreamCapture capture;
-    std::string translated = TranslateField(field, static_cast<uint8_t>(value));
+    std::string translated = TranslateField(field, static_cast<uint8_t>(value), verbose);
     capture.Finish();
     if (missing) {
       Check(translated == "!ERROR!", "a missing description is not marked", shown);
@@ -218,7 +214,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // The whole line, with the translation computed as the line computes it.
   fuzz::StreamCapture capture;
-  PrintFieldLine(field, byte, prefix);
+  PrintFieldLine(field, byte, prefix, verbose);
   capture.Finish();
   std::string translation = missing ? "!ERROR!" : ReadDescription(description, v, verbose);
   char reg_text[4];

@@ -22,9 +22,10 @@ const RegisterField TARGET_ABORT = {
     0x07, 0xE4, 0, "Received Target Abort",
     "Write 1 to clear\r0 No abort received\r1 Transaction aborted by the target."};
 
-std::string FieldLine(const RegisterField& field, uint8_t value, const char* prefix = "") {
+std::string FieldLine(const RegisterField& field, uint8_t value, const char* prefix = "",
+                      bool verbose = false) {
   testing::internal::CaptureStdout();
-  PrintFieldLine(field, value, prefix);
+  PrintFieldLine(field, value, prefix, verbose);
   return testing::internal::GetCapturedStdout();
 }
 
@@ -70,49 +71,49 @@ TEST_F(FieldLineTest, BinaryDigitsFollowTheWidthCode) {
 }
 
 TEST_F(FieldLineTest, VerboseListsEveryChoiceAndMarksTheMatch) {
-  options.verbose = 1;
-  EXPECT_EQ(FieldLine(CACHE_ENABLE, 0x80),
+  EXPECT_EQ(FieldLine(CACHE_ENABLE, 0x80, "", true),
             "50:6-7:Cache Enable                    = 10      \n"
             "   \t; 00: Cache disable\n"
             "   \t; 01: Cache Init - always does L2 fill\n"
             "==>\t;*10: Cache enable (normal operation)\n"
             "   \t; 11: Cache flush - always does L2 write-back/fill\n");
   // Notes keep the carriage return that separated them from the next line.
-  EXPECT_STREQ(TranslateField(TARGET_ABORT, 1),
+  EXPECT_STREQ(TranslateField(TARGET_ABORT, 1, true),
                "\n\t; Write 1 to clear\r"
                "\n   \t; 0: No abort received"
                "\n==>\t;*1: Transaction aborted by the target.");
-  EXPECT_STREQ(TranslateField(WithDescription("First note\rSecond note"), 0),
+  EXPECT_STREQ(TranslateField(WithDescription("First note\rSecond note"), 0, true),
                "\n\t; First note\r\n\t; Second note");
-  EXPECT_STREQ(TranslateField(WithDescription("Trailing note\r"), 0), "\n\t; Trailing note\r");
+  EXPECT_STREQ(TranslateField(WithDescription("Trailing note\r"), 0, true),
+               "\n\t; Trailing note\r");
 }
 
 TEST_F(FieldLineTest, NotesAreSilentWithoutVerbose) {
-  EXPECT_STREQ(TranslateField(TARGET_ABORT, 0), " ; 0: No abort received");
-  EXPECT_STREQ(TranslateField(WithDescription("Only a note\rAnd another"), 1), "");
-  EXPECT_STREQ(TranslateField(WithDescription(""), 1), "");
+  EXPECT_STREQ(TranslateField(TARGET_ABORT, 0, false), " ; 0: No abort received");
+  EXPECT_STREQ(TranslateField(WithDescription("Only a note\rAnd another"), 1, false), "");
+  EXPECT_STREQ(TranslateField(WithDescription(""), 1, false), "");
 }
 
 TEST_F(FieldLineTest, PatternsMatchOnlyTheBitsTheyName) {
   RegisterField wildcard = WithDescription("11x Reserved", 0xD8);
-  EXPECT_STREQ(TranslateField(wildcard, 6), " ; 11x: Reserved");
-  EXPECT_STREQ(TranslateField(wildcard, 7), " ; 11x: Reserved");
-  EXPECT_STREQ(TranslateField(wildcard, 5), "");
+  EXPECT_STREQ(TranslateField(wildcard, 6, false), " ; 11x: Reserved");
+  EXPECT_STREQ(TranslateField(wildcard, 7, false), " ; 11x: Reserved");
+  EXPECT_STREQ(TranslateField(wildcard, 5, false), "");
 
   // One character on a two-bit field tests the low bit only.
   RegisterField short_pattern = WithDescription("0 always reads 0", 0xD4);
-  EXPECT_STREQ(TranslateField(short_pattern, 0), " ; 0: always reads 0");
-  EXPECT_STREQ(TranslateField(short_pattern, 2), " ; 0: always reads 0");
-  EXPECT_STREQ(TranslateField(short_pattern, 1), "");
-  EXPECT_STREQ(TranslateField(short_pattern, 3), "");
+  EXPECT_STREQ(TranslateField(short_pattern, 0, false), " ; 0: always reads 0");
+  EXPECT_STREQ(TranslateField(short_pattern, 2, false), " ; 0: always reads 0");
+  EXPECT_STREQ(TranslateField(short_pattern, 1, false), "");
+  EXPECT_STREQ(TranslateField(short_pattern, 3, false), "");
 
-  EXPECT_STREQ(TranslateField(LATENCY_TIMER, 0x20), " ; 00100000: default");
-  EXPECT_STREQ(TranslateField(LATENCY_TIMER, 0xA0), "");
+  EXPECT_STREQ(TranslateField(LATENCY_TIMER, 0x20, false), " ; 00100000: default");
+  EXPECT_STREQ(TranslateField(LATENCY_TIMER, 0xA0, false), "");
 
   // Overlapping patterns: each match in description order.
   RegisterField overlap = WithDescription("1x high\rx1 odd\r00 none", 0xD0);
-  EXPECT_STREQ(TranslateField(overlap, 3), " ; 1x: high ; x1: odd");
-  EXPECT_STREQ(TranslateField(overlap, 0), " ; 00: none");
+  EXPECT_STREQ(TranslateField(overlap, 3, false), " ; 1x: high ; x1: odd");
+  EXPECT_STREQ(TranslateField(overlap, 0, false), " ; 00: none");
 }
 
 TEST_F(FieldLineTest, LineBoundariesAndFillers) {
@@ -122,16 +123,16 @@ TEST_F(FieldLineTest, LineBoundariesAndFillers) {
       "  \t00 zero\r\r \x81\xFE"
       "01\r\n10\tten\r11",
       0xD0);
-  EXPECT_STREQ(TranslateField(messy, 0), " ; 00: zero");
-  EXPECT_STREQ(TranslateField(messy, 1), " ; 01");
-  EXPECT_STREQ(TranslateField(messy, 2), " ; 10:\tten");
-  EXPECT_STREQ(TranslateField(messy, 3), " ; 11");
+  EXPECT_STREQ(TranslateField(messy, 0, false), " ; 00: zero");
+  EXPECT_STREQ(TranslateField(messy, 1, false), " ; 01");
+  EXPECT_STREQ(TranslateField(messy, 2, false), " ; 10:\tten");
+  EXPECT_STREQ(TranslateField(messy, 3, false), " ; 11");
   // Text after the pattern is kept as it is, blanks included.
-  EXPECT_STREQ(TranslateField(WithDescription("1  two spaces", 0xC8), 1), " ; 1:  two spaces");
+  EXPECT_STREQ(TranslateField(WithDescription("1  two spaces", 0xC8), 1, false),
+               " ; 1:  two spaces");
 }
 
 TEST_F(FieldLineTest, VerboseTranslationLongerThanAKilobyteIsPrintedWhole) {
-  options.verbose = 1;
   std::string description;
   std::string expected;
   for (int bank = 0; bank < 16; ++bank) {
@@ -151,7 +152,7 @@ TEST_F(FieldLineTest, VerboseTranslationLongerThanAKilobyteIsPrintedWhole) {
   ASSERT_GT(expected.size(), 1024u);
 
   RegisterField chip_type = {0x60, 0xE0, 0, "Bank 0 DRAM Chip Type", description.c_str()};
-  std::string line = FieldLine(chip_type, 0xF9);
+  std::string line = FieldLine(chip_type, 0xF9, "", true);
   EXPECT_EQ(line, "60:0-3:Bank 0 DRAM Chip Type           = 1001    " + expected + "\n");
 }
 

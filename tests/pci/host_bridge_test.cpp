@@ -19,7 +19,7 @@ std::vector<SimRegInit> Counting() {
 
 std::string CaptureReport() {
   testing::internal::CaptureStdout();
-  PrintHostBridgeReport();
+  PrintHostBridgeReport(false, BYTES_FROM_HARDWARE);
   return testing::internal::GetCapturedStdout();
 }
 

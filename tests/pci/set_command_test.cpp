@@ -41,7 +41,7 @@ class SetCommandTest : public ::testing::Test {
   Outcome Run(const std::string& spec, SetMode mode) {
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    SetResult result = ApplySetSpec(spec.c_str(), mode);
+    SetResult result = ApplySetSpec(spec.c_str(), mode, force, verbose);
     std::string out = testing::internal::GetCapturedStdout();
     return {result, out, testing::internal::GetCapturedStderr()};
   }
@@ -64,6 +64,8 @@ class SetCommandTest : public ::testing::Test {
                       {0x05, 0x00, 0xFF}}};
   SimMachineDesc desc = BareMachine(&bridge.image);
   SimMachine sim{desc};
+  bool force = false;
+  bool verbose = false;
 };
 
 std::string Caret(const std::string& spec, int position, const std::string& message) {
@@ -130,7 +132,7 @@ TEST_F(SetCommandTest, OnlyAnExactlyMatchingRowAllowsASpan) {
     EXPECT_EQ(PciAccesses(sim.trace).size(), 3u);
   }
 
-  options.force = 1;
+  force = true;
   for (const char* spec : {"53:3-4=1", "53=0", "53:0=", "53:0-7=", "51:2-5=1010"}) {
     SCOPED_TRACE(spec);
     Outcome o = Run(spec, SET_CHECK);
@@ -141,7 +143,7 @@ TEST_F(SetCommandTest, OnlyAnExactlyMatchingRowAllowsASpan) {
 }
 
 TEST_F(SetCommandTest, ForcedSpanOnAFullRegisterWritesTheMergedByte) {
-  options.force = 1;
+  force = true;
   Outcome o = Run("51:2-5=1010", SET_APPLY);
   EXPECT_EQ(o.result, SET_CONTINUE);
   EXPECT_EQ(o.err, "");
@@ -171,7 +173,7 @@ TEST_F(SetCommandTest, ApplyActsOnTheRegisterAsEarlierSpecsLeftIt) {
   EXPECT_EQ(sim.config[0x53], 0x81);
 
   // Leading zeros beyond eight digits are allowed; the whole byte is taken.
-  options.force = 1;
+  force = true;
   Run("53=0000000011111111", SET_APPLY);
   EXPECT_EQ(sim.config[0x53], 0xFF);
   Run("53=", SET_APPLY);
@@ -187,8 +189,8 @@ TEST_F(SetCommandTest, ApplyActsOnTheRegisterAsEarlierSpecsLeftIt) {
 
 TEST_F(SetCommandTest, UnknownBridgeWithForceUsesAUserField) {
   current_chipset = nullptr;
-  options.force = 1;
-  options.verbose = 1;
+  force = true;
+  verbose = true;
   Outcome o = Run("5a:0=1", SET_APPLY);
   EXPECT_EQ(
       o.out,
@@ -231,7 +233,7 @@ class SetQuestionTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetRunState();
-    options.batch = 0;
+    SetConsoleSwitches(true, false);
   }
   void TearDown() override { UseConsoleDescriptors(-1, -1); }
 
@@ -294,12 +296,11 @@ TEST_F(SetQuestionTest, NoAnswerMeansAbort) {
 }
 
 TEST_F(SetQuestionTest, BatchBeepsAndAbortsWithoutAsking) {
-  options.batch = 1;
-  options.no_beep = 0;
+  SetConsoleSwitches(false, true);
   EXPECT_EQ(Ask("I"), SET_ABORT);
   EXPECT_EQ(console, "\a");
 
-  options.batch = 0;
+  SetConsoleSwitches(true, true);
   EXPECT_EQ(Ask("I"), SET_CONTINUE);
   EXPECT_EQ(console, std::string("\a\n") + QUESTION);
 }

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/options.h"
+#include "console/console.h"
 #include "hw/hw.h"
 #include "timing/reference_clocks.h"
 #include "timing/scripted_clocks.h"
@@ -27,7 +27,7 @@ class ScriptedPc : public ::testing::Test {
     machine.inc_group_cycles = [incs_per_clock](unsigned k) {
       return static_cast<uint64_t>(256.0 * (k + 2) / incs_per_clock);
     };
-    options.batch = 1;
+    SetConsoleSwitches(false, false);
     UseMachine(&machine, false);
   }
   double Measure(double (*method)()) {

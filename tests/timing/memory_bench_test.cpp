@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/options.h"
+#include "console/console.h"
 #include "hw/hw.h"
 #include "null_machine.h"
 #include "simulated_pc.h"
@@ -93,7 +93,7 @@ class BenchProbe : public NullMachine {
 class MemoryBench : public ::testing::Test {
  protected:
   void SetUp() override {
-    options.batch = 1;
+    SetConsoleSwitches(false, false);
     UseMachine(&probe, false);
     probe.memory.assign(64 * 1024, 0);  // room for single rows
   }
@@ -260,7 +260,7 @@ TEST_F(MemoryBench, RefusedBufferPrintsNothing) {
 }
 
 TEST(MemoryBenchSimulated, RowsStepDownWhereTheCachesEnd) {
-  options.batch = 1;
+  SetConsoleSwitches(false, false);
   SimMachineDesc desc = CachedPentium();
   SimMachine sim(desc);
   sim.tracing = false;

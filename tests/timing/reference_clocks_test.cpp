@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/options.h"
+#include "console/console.h"
 #include "hw/hw.h"
 #include "timing/scripted_clocks.h"
 #include "timing/stopwatch.h"
@@ -27,7 +27,7 @@ TEST(CycleElapsed, IsTheDifferenceModuloTwoToThe32) {
 class ScriptedTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    options.batch = 1;
+    SetConsoleSwitches(false, false);
     UseMachine(&machine, false);
   }
   // One cycle a port access: a read of the seconds costs two, so positions in
@@ -127,7 +127,7 @@ TEST_F(ScriptedTest, IntervalWithAHoleInItIsTakenAgain) {
 }
 
 std::string Warning(uint32_t timer_cycles, uint64_t rtc_cycles) {
-  options.batch = 1;
+  SetConsoleSwitches(false, false);
   ::testing::internal::CaptureStdout();
   CheckReferenceClocks(timer_cycles, rtc_cycles);
   return ::testing::internal::GetCapturedStdout();

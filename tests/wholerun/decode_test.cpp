@@ -106,6 +106,32 @@ TEST(Decode, EverySimulatedBridgeDecodesToItsOwnChipsetSection) {
   }
 }
 
+TEST(Decode, ShortLspciDumpIsSaidToBeShortAndItsMissingFieldsNotRead) {
+  // lspci -xxx of an ordinary user: the first 64 bytes of an 82439TX.
+  TempFile short_dump(
+      "00:00.0 Host bridge: Intel Corporation 430TX - 82439TX MTXC (rev 01)\n"
+      "00: 86 80 00 71 06 00 00 02 01 00 00 06 00 40 00 00\n"
+      "10: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
+      "20: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n"
+      "30: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00\n");
+  ProgramResult run = RunKorvalt({"-b", "-decode=" + short_dump.path()}, {NO_MACHINE});
+  EXPECT_EQ(run.exit_status, 0);
+  // Root would not help: the bytes were never saved.
+  EXPECT_EQ(run.err,
+            "The saved dump holds only the first 64 of the host bridge's 256 configuration "
+            "bytes.\n");
+  EXPECT_NE(run.out.find("0D    :PCI latency timer               = 01000000"), std::string::npos)
+      << run.out;
+  int unread = 0;
+  for (const std::string& line : TranslatedFieldLines(run.out)) {
+    const bool past_dump = std::stoul(line.substr(0, 2), nullptr, 16) >= 0x40;
+    const bool not_read = line.size() > 10 && line.substr(line.size() - 10) == "= not read";
+    EXPECT_EQ(past_dump, not_read) << line;
+    unread += not_read;
+  }
+  EXPECT_GT(unread, 0);
+}
+
 TEST(Decode, UnusableInputEndsTheRunWithStatusTwoBeforeTheBanner) {
   TempFile damaged(
       "00:00.0 Host bridge: x\n00: 86 80 00 71 06 00 00 02 01 00 00 06 00 20 00 00\n"

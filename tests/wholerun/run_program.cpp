@@ -190,6 +190,17 @@ void PassOn(int signal_number) {
 
 }  // namespace
 
+std::vector<std::string> TranslatedFieldLines(const std::string& report) {
+  std::vector<std::string> lines;
+  const size_t section = report.find("-----Translated");
+  if (section == std::string::npos)
+    return lines;
+  for (size_t at = report.find('\n', section); at + 1 < report.size();
+       at = report.find('\n', at + 1))
+    lines.push_back(report.substr(at + 1, report.find('\n', at + 1) - at - 1));
+  return lines;
+}
+
 int CountOf(const std::string& text, const std::string& part) {
   int count = 0;
   if (part.empty())

@@ -82,3 +82,6 @@ TerminalResult RunOnTerminal(const RunRequest& request, const std::vector<KeySte
 
 // How many times `part` occurs in `text`.
 int CountOf(const std::string& text, const std::string& part);
+
+// The field lines of a report's translated chipset section (none without one).
+std::vector<std::string> TranslatedFieldLines(const std::string& report);
