@@ -36,8 +36,9 @@ extern const char KORVALT_VERSION_TEXT[];
 // exit status.
 int RunProgram(int argc, char* argv[]);
 
-// Exit statuses besides 0 (success), 1 (the time-stamp counter stopped) and
-// 2 (bad input: an unknown simulated machine).
+// Exit statuses besides 0 (success) and 1 (the time-stamp counter stopped).
+// The hardware layer ends an unknown simulated machine with 2 itself.
+constexpr int EXIT_BAD_INPUT = 2;      // an unusable -decode file, -set with -decode
 constexpr int EXIT_WRITE_REFUSED = 3;  // the system refused a -set write
 constexpr int EXIT_REPORT_LOST = 4;    // standard output could not be written
 

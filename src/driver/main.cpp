@@ -24,7 +24,7 @@ void FillClosedStandardDescriptors() {
     if (filler < 0)
       filler = open("/", O_RDONLY | O_DIRECTORY);
     if (filler < 0)
-      _exit(4);  // nothing can be opened safely, so nothing is
+      _exit(EXIT_REPORT_LOST);  // nothing can be opened safely, so nothing is
     if (filler != fd) {
       dup2(filler, fd);
       close(filler);

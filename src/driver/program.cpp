@@ -15,9 +15,6 @@
 
 namespace {
 
-// The exit status of input the program cannot use (an unknown simulated
-// machine, an unreadable or malformed dump, -set with -decode).
-const int EXIT_BAD_INPUT = 2;
 // Far more than lspci -xxxx prints for every device of a large machine.
 const size_t MAX_DUMP_FILE_BYTES = 4u << 20;
 
