@@ -1,6 +1,8 @@
 // The program's own formatter against the C library's: the same text for
 // every flag, width, precision and length, and for floating-point values of
 // every magnitude, rounded exactly.
+#include "runtime/format.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -12,7 +14,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "runtime/format.h"
 
 namespace {
 
