@@ -17,7 +17,7 @@ struct ParsedSetSpec {
   unsigned low;       // the span of bits, 0-7
   unsigned high;      // low <= high
   unsigned value;     // fits the span
-  int position;       // SPEC_ERROR: where the caret goes; else the end of the spec
+  int position;       // SPEC_ERROR: where the caret goes; else the end of the set spec
   const char* error;  // SPEC_ERROR: the message
 };
 

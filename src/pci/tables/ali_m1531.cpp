@@ -3,7 +3,7 @@
 // segments of C0000h-FFFFFh.
 //
 // ALi's datasheet is not published on the web.  The header rows follow the
-// PCI Local Bus Specification 2.1 with 86Box's power-on values; the chip's
+// PCI Local Bus 2.1 header layout with 86Box's power-on values; the chip's
 // own rows follow 86Box ali1531.c where it acts on a bit (L1 and L2 enable,
 // memory holes, shadow RAM), and its write masks confirm which bits exist.
 // Every other text offers only what the field's name states and its note
@@ -48,8 +48,8 @@ const char MEMORY_HOLE[] =
 }  // namespace
 
 const RegisterField fields_m1531[] = {
-    // PCI command register, upper byte first: PCI Local Bus Specification
-    // 2.1; 86Box power-on 0006h, and only bit 0 of 05h takes a write.
+    // PCI command register, upper byte first: PCI Local Bus 2.1; 86Box
+    // power-on 0006h, and only bit 0 of 05h takes a write.
     {0x05, RESERVED_COMMAND_SPAN, 0, "Reserved", RESERVED_READS_0},
     {0x05, Field(1, 1), 0, "Fast Back-to-Back Cycle Enable",
      "0 Fast back-to-back only to the same target\r"
