@@ -1,6 +1,7 @@
 // The run order: one straight pass from the banner to the closing key wait.
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 #include "console/console.h"
 #include "cpu/cpu.h"
@@ -117,6 +118,14 @@ int RunMainSequence(int argc, char* argv[]) {
   // between a change and the note of what to put back.
   cyrix_found = false;
   CatchStopSignals(PutCyrixBack);
+  // A fatal error (a counter that stands still) ends the run through exit:
+  // the registers go back then too, rather than leaving CPUID on until the
+  // next reset.  After a whole run there is nothing left to put back.
+  static bool put_back_at_exit = false;
+  if (!put_back_at_exit) {
+    put_back_at_exit = true;
+    std::atexit(PutCyrixBack);
+  }
   if (!decoding && !options.no_cpu && CyrixPresent()) {
     HoldStops(true);
     cyrix_found = true;

@@ -131,12 +131,14 @@ TEST(ClockRunDeathTest, CounterThatStandsStillEndsTheRunBeforeAnySection) {
   SimMachineDesc desc = CyrixPc(nullptr);
   desc.cpu.tsc_stands_still = true;
   SimMachine sim(desc);
-  // The banner and the enabling messages, then the fatal text; no section
-  // and no restore.
+  // The banner and the enabling messages, then the fatal text, no section,
+  // and the registers put back on the way out.
   EXPECT_EXIT(RunBatchIntoStandardError(&sim), ::testing::ExitedWithCode(1),
               "\n--- KORVALT  ver 0.14  by Telvaroq ---\n"
               "M1 Register I/O Mapping enabled\\.\nM1 CPUID enabled\\.\n"
-              " Sorry, this CPU doesn't have RDMSR instruction\\.\n \n$");
+              " Sorry, this CPU doesn't have RDMSR instruction\\.\n \n"
+              "M1 CPUID is set back to original value \\(disabled\\)\\.\n"
+              "M1 Register I/O Mapping is set back to original value \\(disabled\\)\\.\n$");
 }
 
 }  // namespace
