@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "pci/hex_digit.h"
+
 namespace {
 
 const unsigned ROW_BYTES = 16;
@@ -45,23 +47,13 @@ bool ReadLine(LineReader* reader, Line* line) {
   return true;
 }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
-
 // Reads count hexadecimal digits at p (within the line); -1 if they are not.
 long ReadHex(const Line& line, const char* p, unsigned count) {
   if (line.end - p < static_cast<long>(count))
     return -1;
   long value = 0;
   for (unsigned i = 0; i < count; ++i) {
-    int digit = HexValue(p[i]);
+    int digit = HexDigitValue(p[i]);
     if (digit < 0)
       return -1;
     value = value * 16 + digit;
@@ -71,7 +63,7 @@ long ReadHex(const Line& line, const char* p, unsigned count) {
 
 unsigned HexRun(const Line& line, const char* p) {
   unsigned n = 0;
-  while (p + n < line.end && HexValue(p[n]) >= 0)
+  while (p + n < line.end && HexDigitValue(p[n]) >= 0)
     ++n;
   return n;
 }
@@ -127,7 +119,7 @@ bool StartsLikeLspciRow(const Line& line) {
 // the first byte.
 bool StartsLikeKorvaltRow(const Line& line, unsigned label) {
   return ReadHex(line, line.begin, 2) == static_cast<long>(label) && line.end - line.begin >= 5 &&
-         line.begin[2] == ' ' && line.begin[3] == ' ' && HexValue(line.begin[4]) >= 0;
+         line.begin[2] == ' ' && line.begin[3] == ' ' && HexDigitValue(line.begin[4]) >= 0;
 }
 
 // Sixteen bytes, each after its separator: a blank, or for korvalt's row a

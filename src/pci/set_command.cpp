@@ -6,6 +6,7 @@
 
 #include "console/console.h"
 #include "hw/hw.h"
+#include "pci/hex_digit.h"
 #include "pci/host_bridge.h"
 #include "pci/pci_access.h"
 #include "pci/tables/field_bits.h"
@@ -28,16 +29,6 @@ const char* const MSG_NOT_REGISTERED =
 
 const char* const USER_FIELD_NAME = "***User Specified Field***";
 const char* const USER_FIELD_DESCRIPTION = "x unknown bit(s)";
-
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  return -1;
-}
 
 bool IsBitDigit(char c) {
   return c >= '0' && c <= '7';
