@@ -5,6 +5,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <time.h>
@@ -74,7 +75,7 @@ struct PreparedExec {
 };
 
 void Prepare(const RunRequest& request, PreparedExec* prepared) {
-  prepared->path = ProgramPath();
+  prepared->path = request.program.empty() ? ProgramPath() : request.program;
   prepared->argv_texts.push_back(request.argv0);
   for (const std::string& arg : request.args)
     prepared->argv_texts.push_back(arg);
@@ -209,6 +210,42 @@ int CountOf(const std::string& text, const std::string& part) {
     count++;
   }
   return count;
+}
+
+std::string CopyProgramForOrdinaryUser(const std::string& folder, std::string* why) {
+  const std::string copy = folder + "/korvalt";
+  int from = open(ProgramPath().c_str(), O_RDONLY | O_CLOEXEC);
+  int to = open(copy.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0755);
+  bool copied = from >= 0 && to >= 0;
+  char block[65536];
+  for (ssize_t got; copied && (got = read(from, block, sizeof block)) != 0;)
+    copied = got > 0 && write(to, block, static_cast<size_t>(got)) == got;
+  if (from >= 0)
+    close(from);
+  if (to >= 0 && close(to) != 0)
+    copied = false;
+  if (!copied || chmod(copy.c_str(), 0755) != 0) {
+    *why = "could not copy the program to " + copy + ": " + strerror(errno);
+    unlink(copy.c_str());
+    return "";
+  }
+  // The folder's own modes, or a mount that forbids running programs,
+  // decide whether nobody may start it: ask as nobody.
+  pid_t child = fork();
+  if (child == 0) {
+    const gid_t nobody = 65534;
+    if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0)
+      _exit(2);
+    _exit(access(copy.c_str(), X_OK) == 0 ? 0 : 1);
+  }
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+      WEXITSTATUS(status) != 0) {
+    *why = "the ordinary user nobody cannot run " + copy;
+    unlink(copy.c_str());
+    return "";
+  }
+  return copy;
 }
 
 ProgramResult RunWithoutTerminal(const RunRequest& request) {

@@ -27,6 +27,8 @@ struct RunRequest {
   bool close_stderr = false;
   // Run as an ordinary user (nobody) when the test itself runs as root.
   bool unprivileged = false;
+  // The program file to run; empty: the one the build made.
+  std::string program;
   // On a terminal only: run as a job of a stand-in shell, which Ctrl-Z
   // stops; the runner sees each stop, and its signals reach the job.
   bool as_job = false;
@@ -39,6 +41,12 @@ struct ProgramResult {
   int signal = 0;        // the ending signal, else 0
   bool timed_out = false;
 };
+
+// Copies the built program into `folder` (which an ordinary user must be
+// able to reach) and checks that nobody may run the copy there: the build
+// may sit inside a folder only its owner can enter.  Returns the copy's
+// path, or an empty string with the reason in `why`.
+std::string CopyProgramForOrdinaryUser(const std::string& folder, std::string* why);
 
 // Runs the program with no controlling terminal (so /dev/tty cannot be
 // opened) and standard input from /dev/null.
