@@ -24,5 +24,19 @@ const ChipsetEntry chipset_catalogue[] = {
     // pci.ids lists 0122h as the 82437FX as well; Bochs's 430FX board answers
     // with it.
     {0x8086, 0x0122, "Intel", "Triton FX (82437FX)", fields_82437fx},
+    // Bridges at device 0 that 86Box's boards carry, with tables from thin
+    // sources (each table's file names them).  Ids: RBIL INTERRUP.E tables
+    // 00756 (SiS 0406h, 5511h) and 00817 (VIA 0597h), pci.ids (VIA 0598h,
+    // 0691h, 0693h, SiS 5600h, ALi 1621h), 86Box's chipset models.  An MVP3
+    // may answer as 0597h (Linux quirks.c); the two share a table.
+    {0x1106, 0x0597, "VIA Technologies", "Apollo VP3 (VT82C597)", fields_vt82c597},
+    {0x1106, 0x0598, "VIA Technologies", "Apollo MVP3 (VT82C598)", fields_vt82c597},
+    {0x1106, 0x0691, "VIA Technologies", "Apollo Pro/Pro133/Pro133A (VT82C691/693A/694X)",
+     fields_vt82c691},
+    {0x1106, 0x0693, "VIA Technologies", "Apollo Pro Plus (VT82C693)", fields_vt82c691},
+    {0x1039, 0x0406, "SiS Technologies", "501/5501 (85C501)", fields_sis5501},
+    {0x1039, 0x5511, "SiS Technologies", "5511", fields_sis5511},
+    {0x1039, 0x5600, "SiS Technologies", "5600", fields_sis5600},
+    {0x10B9, 0x1621, "Acer Labs, Inc.", "Aladdin Pro II (M1621)", fields_m1621},
     {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
 };
