@@ -50,8 +50,7 @@ constexpr char PRO_BANK_ENDING[] =
     "An empty bank repeats the value of the bank below it.\r"
     "Power-on value 00000001.";
 constexpr char BANK_TIMING[] =
-    "Unconfirmed: 86Box names this register and powers it on as 11101100; its bits are not "
-    "documented here.";
+    "Unconfirmed: 86Box names this register; its bits are not documented here.";
 constexpr char DRAM_ARBITRATION[] =
     "Unconfirmed: 86Box names this register and powers it on as 00000001; its bits are not "
     "documented here.";
@@ -63,7 +62,8 @@ constexpr char MVP3_HOST_CLOCK[] =
     "Read by 86Box's MVP3 model; on the VP3 the bits are unconfirmed.";
 constexpr char PRO_HOST_CLOCK[] =
     "00 66 MHz\r01 100 MHz\r10 133 MHz\r"
-    "The VT82C691 knows 00 and 01; 86Box gives 10 to the VT82C693A and VT82C694X.";
+    "86Box's coding: the VT82C691 knows 00 and 01, the VT82C693A and VT82C694X add 10.\r"
+    "Unconfirmed: a VT82C694X board with its processor on a 133 MHz bus reads 11 here.";
 
 // Graphics aperture: Linux via-agp.c and FreeBSD agp_via.c.
 constexpr char GART_TLB_FLUSH[] =

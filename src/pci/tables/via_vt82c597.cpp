@@ -35,7 +35,8 @@ const RegisterField fields_vt82c597[] = {
     {0x50, Field(5, 5), 0, "Linear Burst", LINEAR_BURST},
     {0x50, Field(4, 3), 0, "Tag Configuration", TAG_CONFIGURATION},
 
-    // Cache control 2: VT82C595 relative (RBIL 00985); 86Box write mask EBh.
+    // Cache control 2: VT82C595 relative (RBIL 00985); 86Box write mask 2Bh,
+    // as on the VT82C595.
     {0x51, Field(5, 5), 0, "Backoff CPU", BACKOFF_CPU},
     {0x51, Field(3, 3), 0, "SRAM Banks", SRAM_BANKS},
     {0x51, Field(1, 0), 0, "Cache Size", CACHE_SIZE},
@@ -50,16 +51,19 @@ const RegisterField fields_vt82c597[] = {
     {0x52, Field(0, 0), 0, "L2 Write Thru/Write-Back", L2_WRITE_POLICY},
 
     // System performance control: VT82C595 relative (RBIL 00987); 86Box
-    // write mask F0h.
+    // write mask F8h, as on the VT82C595.
     {0x53, Field(7, 7), 0, "Read Around Write", READ_AROUND_WRITE},
     {0x53, Field(6, 6), 0, "Cache Read Pipeline Cycle", CACHE_READ_PIPELINE_CYCLE},
     {0x53, Field(5, 5), 0, "Cache Write Pipeline Cycle", CACHE_WRITE_PIPELINE_CYCLE},
     {0x53, Field(4, 4), 0, "DRAM Pipeline Cycle", DRAM_PIPELINE_CYCLE},
+    {0x53, Field(3, 3), 0, "PCI Master Peer Concurrency", PCI_MASTER_PEER_CONCURRENCY},
 
-    // DRAM MA map: VT82C595 relative (RBIL 00989); 86Box write mask EEh on
-    // the VP3, as on the VT82C595.
+    // DRAM MA map and last bank: VT82C595 relative (RBIL 00989-00990); 86Box
+    // write masks EEh and E7h, as on the VT82C595.
     {0x58, Field(7, 5), 0, "Bank 0/1 MA Map Type", MA_MAP},
     {0x58, Field(3, 1), 0, "Bank 2/3 MA Map Type", MA_MAP},
+    {0x59, Field(7, 5), 0, "Bank 4/5 MA Map Type", MA_MAP},
+    {0x59, Field(2, 0), 0, "Last Bank DRAM Populated", LAST_BANK},
 
     // DRAM bank ending addresses: 86Box (8 MB units, power-on 01h each).
     {0x5A, Field(7, 0), 1, "Bank 0 Ending Address", BANK_ENDING_8MB},
@@ -91,10 +95,10 @@ const RegisterField fields_vt82c597[] = {
     // SMRAM: 86Box comments and model.
     {0x63, Field(1, 0), 0, "SMI Address Redirection", VP3_SMRAM_CONTROL},
 
-    // DRAM timing: register names and power-on ECh from 86Box.
-    {0x64, Field(7, 0), 0xEC, "DRAM Timing for Banks 0,1", BANK_TIMING},
-    {0x65, Field(7, 0), 0xEC, "DRAM Timing for Banks 2,3", BANK_TIMING},
-    {0x66, Field(7, 0), 0xEC, "DRAM Timing for Banks 4,5", BANK_TIMING},
+    // DRAM timing: register names from 86Box (via_apro.c).
+    {0x64, Field(7, 0), 0, "DRAM Timing for Banks 0,1", BANK_TIMING},
+    {0x65, Field(7, 0), 0, "DRAM Timing for Banks 2,3", BANK_TIMING},
+    {0x66, Field(7, 0), 0, "DRAM Timing for Banks 4,5", BANK_TIMING},
 
     // Host bus clock: 86Box's MVP3 model.
     {0x68, Field(1, 0), 0, "Host Bus Frequency", MVP3_HOST_CLOCK},
@@ -112,7 +116,7 @@ const RegisterField fields_vt82c597[] = {
     {0x8B, Field(7, 0), 0, "GART Base Address A[31:24]", GART_BASE},
 
     // Device id switch of the MVP3: Linux quirks.c, 86Box.
-    {0xFC, Field(0, 0), 0, "VT82C597 Device ID Compatibility", VP3_ID_COMPATIBILITY},
+    {0xFC, Field(0, 0), 0, "VP3 Device ID Compatibility", VP3_ID_COMPATIBILITY},
 
     {0, 0, 0, nullptr, nullptr},
 };

@@ -54,11 +54,11 @@ const RegisterField fields_vt82c691[] = {
     // SMRAM: 86Box's model of the Apollo Pro family.
     {0x63, Field(1, 0), 0, "A0000-BFFFF SMRAM Control", PRO_SMRAM_CONTROL},
 
-    // DRAM timing: register names (via_apro.c) and power-on ECh from 86Box.
-    {0x64, Field(7, 0), 0xEC, "DRAM Timing for Banks 0,1", BANK_TIMING},
-    {0x65, Field(7, 0), 0xEC, "DRAM Timing for Banks 2,3", BANK_TIMING},
-    {0x66, Field(7, 0), 0xEC, "DRAM Timing for Banks 4,5", BANK_TIMING},
-    {0x67, Field(7, 0), 0xEC, "DRAM Timing for Banks 6,7", BANK_TIMING},
+    // DRAM timing: register names from 86Box (via_apro.c).
+    {0x64, Field(7, 0), 0, "DRAM Timing for Banks 0,1", BANK_TIMING},
+    {0x65, Field(7, 0), 0, "DRAM Timing for Banks 2,3", BANK_TIMING},
+    {0x66, Field(7, 0), 0, "DRAM Timing for Banks 4,5", BANK_TIMING},
+    {0x67, Field(7, 0), 0, "DRAM Timing for Banks 6,7", BANK_TIMING},
 
     // Host bus clock: 86Box.
     {0x68, Field(1, 0), 0, "Host Bus Frequency", PRO_HOST_CLOCK},
