@@ -1,5 +1,6 @@
 // The thinly sourced tables of the VIA VP3/MVP3 and Apollo Pro family, the
-// SiS 501/5501, 5511 and 5600 and the ALi M1621: the catalogue reaches them,
+// SiS 501/5501, 5511 and 5600, the ALi M1621, the VLSI SuperCore and
+// Wildcat, and the bridges known by name only: the catalogue reaches them,
 // they read the codings their sources document, and the simulated MVP3 and
 // Apollo Pro133A boards read through them.
 #include <set>
@@ -39,6 +40,10 @@ TEST(LaterBridges, CatalogueReachesEveryTable) {
   EXPECT_EQ(CatalogueEntry(0x1039, 0x5511)->fields, fields_sis5511);
   EXPECT_EQ(CatalogueEntry(0x1039, 0x5600)->fields, fields_sis5600);
   EXPECT_EQ(CatalogueEntry(0x10B9, 0x1621)->fields, fields_m1621);
+  EXPECT_EQ(CatalogueEntry(0x1004, 0x0005)->fields, CatalogueEntry(0x1004, 0x0007)->fields);
+  // The ALi M1489 keeps its registers behind ports 22h and 23h: its
+  // configuration space has the PCI header alone.
+  EXPECT_EQ(CatalogueEntry(0x10B9, 0x1489)->fields, fields_pci_header_only);
 
   std::set<uint32_t> ids;
   for (const ChipsetEntry* e = chipset_catalogue; e->vendor_id != 0xFFFF; e++)
@@ -73,6 +78,11 @@ TEST(LaterBridges, DocumentedCodings) {
   EXPECT_EQ(ReadingOf(fields_m1621, 0x6E, "DRAM Row Size (6Ch-6Fh)", 0x50), "101 128 MB");
   EXPECT_EQ(ReadingOf(fields_m1621, 0x87, "F0000-FFFFF Shadow RAM Control", 0x10),
             "01 Reads from DRAM, writes to the PCI bus");
+  // 86Box vl82c59x.c: a bank's size is 2 MB << (2 x type + sides); 69h
+  // bits 7-6 shadow FC000h-FFFFFh.
+  EXPECT_EQ(ReadingOf(fields_vl82c591, 0x58, "Bank 1 Module Type", 0x20), "10 32 MB a side");
+  EXPECT_EQ(ReadingOf(fields_vl82c591, 0x69, "FC000-FFFFF Shadow RAM Control", 0x80),
+            "10 Read only: reads from DRAM, writes to the PCI bus");
 }
 
 }  // namespace

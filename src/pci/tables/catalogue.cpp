@@ -38,5 +38,21 @@ const ChipsetEntry chipset_catalogue[] = {
     {0x1039, 0x5511, "SiS Technologies", "5511", fields_sis5511},
     {0x1039, 0x5600, "SiS Technologies", "5600", fields_sis5600},
     {0x10B9, 0x1621, "Acer Labs, Inc.", "Aladdin Pro II (M1621)", fields_m1621},
+    // RBIL 00737 names 0005h the 82C592 CPU bridge and 0007h the 82C594
+    // Wildcat system controller; its table 00919 gives 0005h's map as the
+    // VL82C591's, and 86Box models both as the VL82C591 family.
+    {0x1004, 0x0005, "VLSI Technology", "SuperCore (VL82C591/592)", fields_vl82c591},
+    {0x1004, 0x0007, "VLSI Technology", "Wildcat (VL82C594)", fields_vl82c591},
+    // Bridges known by name only: ids from RBIL 00760 (OPTi C557h), 00798
+    // (ALi 1489h) and 00817 (VIA 0505h), and from 86Box's models (ALi's older
+    // vendor id 1025h for the M1435, IMS 8849h, UMC 0891h and 8891h).
+    {0x10B9, 0x1489, "Acer Labs, Inc.", "M1489 (registers at ports 22h/23h)",
+     fields_pci_header_only},
+    {0x1045, 0xC557, "OPTi", "Viper (82C557)", fields_pci_header_only},
+    {0x1106, 0x0505, "VIA Technologies", "VT82C505 (with VT82C496G)", fields_pci_header_only},
+    {0x10E0, 0x8849, "Integrated Micro Solutions", "IMS 8848/8849", fields_pci_header_only},
+    {0x1025, 0x1435, "Acer Labs, Inc.", "M1435 VL-to-PCI bridge", fields_pci_header_only},
+    {0x1060, 0x0891, "UMC", "UM8891BF (8890 chipset)", fields_pci_header_only},
+    {0x1060, 0x8891, "UMC", "UM8891BF (8890 chipset)", fields_pci_header_only},
     {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
 };

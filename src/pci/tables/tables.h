@@ -43,6 +43,8 @@ extern const RegisterField fields_sis5501[];
 extern const RegisterField fields_sis5511[];
 extern const RegisterField fields_sis5600[];
 extern const RegisterField fields_m1621[];
+extern const RegisterField fields_vl82c591[];
+extern const RegisterField fields_pci_header_only[];
 
 // bit_spec decoding, shared by the report and the set command.
 inline unsigned FieldLowestBit(uint32_t bit_spec) {
