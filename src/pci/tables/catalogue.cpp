@@ -33,6 +33,8 @@ const ChipsetEntry chipset_catalogue[] = {
     {0x1106, 0x0598, "VIA Technologies", "Apollo MVP3 (VT82C598)", fields_vt82c597},
     {0x1106, 0x0691, "VIA Technologies", "Apollo Pro/Pro133/Pro133A (VT82C691/693A/694X)",
      fields_vt82c691},
+    // No source shows the VT82C693's registers; it is read through its
+    // family's table, whose rows say what they rest on.
     {0x1106, 0x0693, "VIA Technologies", "Apollo Pro Plus (VT82C693)", fields_vt82c691},
     {0x1039, 0x0406, "SiS Technologies", "501/5501 (85C501)", fields_sis5501},
     {0x1039, 0x5511, "SiS Technologies", "5511", fields_sis5511},
