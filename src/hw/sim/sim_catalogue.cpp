@@ -16,6 +16,8 @@ constexpr uint32_t EDX_K6 = 0x008001BF;      // FPU VME DE PSE TSC MSR MCE CX8 M
 constexpr uint32_t EDX_K6_2 = 0x008021BF;    // the same and PGE
 constexpr uint32_t EDX_6X86 = 0x00000105;    // FPU DE CX8: no time-stamp-counter flag
 constexpr uint32_t EDX_6X86MX = 0x0080A135;  // FPU DE TSC MSR CX8 PGE CMOV MMX
+// FPU to PSE36 except bit 10 (reserved) and PSN, then MMX, FXSR and SSE.
+constexpr uint32_t EDX_P3 = 0x0383FBFF;
 
 constexpr SimCyrix NO_CYRIX = {false, 0x00, 0x00, false};
 // A 6x86 as its BIOS leaves it: register mapping off; ccr4 says whether
@@ -112,6 +114,17 @@ const SimMachineDesc sim_catalogue[] = {
     Board("p5-60-lx", "Pentium 60 MHz with the FDIV flaw, Intel 430LX, RTC 2% slow",
           Intel(0x0517, EDX_P5, 60.00, true), {8 * 1024, 256 * 1024, 2.0, 3.0, 6.0, 2.0, 2.0, 4.0},
           &SIM_BRIDGE_82434LX, NO_CYRIX, 1.02),
+    // VIA's later Apollo bridges.  L2 and memory costs follow each board's
+    // bus: the MVP3's pipelined-burst L2 at 3-1-1-1 and PC100 SDRAM at 4x
+    // 100 MHz; the Pentium III's full-speed on-die L2 and PC133 SDRAM at 7x
+    // 133 MHz.
+    Board("k6-2-mvp3", "AMD K6-2 400 MHz, VIA VT82C598 (MVP3), 32 KB L1 data, 1 MB L2",
+          Amd(0x058C, EDX_K6_2, 400.00), {32 * 1024, 1024 * 1024, 2.0, 12.0, 20.0, 2.0, 8.0, 16.0},
+          &SIM_BRIDGE_VT82C598),
+    Board("p3-apollo-pro133",
+          "Pentium III 933 MHz, VIA VT82C694X (Apollo Pro133A), 16 KB L1 data, 256 KB L2",
+          Intel(0x0686, EDX_P3, 933.33), {16 * 1024, 256 * 1024, 2.0, 4.0, 28.0, 2.0, 4.0, 21.0},
+          &SIM_BRIDGE_VT82C694X),
     {},
 };
 

@@ -24,5 +24,37 @@ const ChipsetEntry chipset_catalogue[] = {
     // pci.ids lists 0122h as the 82437FX as well; Bochs's 430FX board answers
     // with it.
     {0x8086, 0x0122, "Intel", "Triton FX (82437FX)", fields_82437fx},
+    // Bridges at device 0 that 86Box's boards carry, with tables from thin
+    // sources (each table's file names them).  Ids: RBIL INTERRUP.E tables
+    // 00756 (SiS 0406h, 5511h) and 00817 (VIA 0597h), pci.ids (VIA 0598h,
+    // 0691h, 0693h, SiS 5600h, ALi 1621h), 86Box's chipset models.  An MVP3
+    // may answer as 0597h (Linux quirks.c); the two share a table.
+    {0x1106, 0x0597, "VIA Technologies", "Apollo VP3 (VT82C597)", fields_vt82c597},
+    {0x1106, 0x0598, "VIA Technologies", "Apollo MVP3 (VT82C598)", fields_vt82c597},
+    {0x1106, 0x0691, "VIA Technologies", "Apollo Pro/Pro133/Pro133A (VT82C691/693A/694X)",
+     fields_vt82c691},
+    // No source shows the VT82C693's registers; it is read through its
+    // family's table, whose rows say what they rest on.
+    {0x1106, 0x0693, "VIA Technologies", "Apollo Pro Plus (VT82C693)", fields_vt82c691},
+    {0x1039, 0x0406, "SiS Technologies", "501/5501 (85C501)", fields_sis5501},
+    {0x1039, 0x5511, "SiS Technologies", "5511", fields_sis5511},
+    {0x1039, 0x5600, "SiS Technologies", "5600", fields_sis5600},
+    {0x10B9, 0x1621, "Acer Labs, Inc.", "Aladdin Pro II (M1621)", fields_m1621},
+    // RBIL 00737 names 0005h the 82C592 CPU bridge and 0007h the 82C594
+    // Wildcat system controller; its table 00919 gives 0005h's map as the
+    // VL82C591's, and 86Box models both as the VL82C591 family.
+    {0x1004, 0x0005, "VLSI Technology", "SuperCore (VL82C591/592)", fields_vl82c591},
+    {0x1004, 0x0007, "VLSI Technology", "Wildcat (VL82C594)", fields_vl82c591},
+    // Bridges known by name only: ids from RBIL 00760 (OPTi C557h), 00798
+    // (ALi 1489h) and 00817 (VIA 0505h), and from 86Box's models (ALi's older
+    // vendor id 1025h for the M1435, IMS 8849h, UMC 0891h and 8891h).
+    {0x10B9, 0x1489, "Acer Labs, Inc.", "M1489 (registers at ports 22h/23h)",
+     fields_pci_header_only},
+    {0x1045, 0xC557, "OPTi", "Viper (82C557)", fields_pci_header_only},
+    {0x1106, 0x0505, "VIA Technologies", "VT82C505 (with VT82C496G)", fields_pci_header_only},
+    {0x10E0, 0x8849, "Integrated Micro Solutions", "IMS 8848/8849", fields_pci_header_only},
+    {0x1025, 0x1435, "Acer Labs, Inc.", "M1435 VL-to-PCI bridge", fields_pci_header_only},
+    {0x1060, 0x0891, "UMC", "UM8891BF (8890 chipset)", fields_pci_header_only},
+    {0x1060, 0x8891, "UMC", "UM8891BF (8890 chipset)", fields_pci_header_only},
     {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
 };

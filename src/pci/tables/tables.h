@@ -20,7 +20,7 @@ struct ChipsetEntry {
   const RegisterField* fields;
 };
 
-// Eighteen rows, then the terminator with vendor FFFFh.
+// The rows, then the terminator with vendor FFFFh.
 extern const ChipsetEntry chipset_catalogue[];
 
 extern const RegisterField fields_82439hx[];
@@ -36,6 +36,15 @@ extern const RegisterField fields_vt82c595[];
 extern const RegisterField fields_vt82c580[];
 extern const RegisterField fields_82437fx[];
 extern const RegisterField fields_82434lx[];
+// Thinly sourced tables of further bridges found at device 0.
+extern const RegisterField fields_vt82c597[];
+extern const RegisterField fields_vt82c691[];
+extern const RegisterField fields_sis5501[];
+extern const RegisterField fields_sis5511[];
+extern const RegisterField fields_sis5600[];
+extern const RegisterField fields_m1621[];
+extern const RegisterField fields_vl82c591[];
+extern const RegisterField fields_pci_header_only[];
 
 // bit_spec decoding, shared by the report and the set command.
 inline unsigned FieldLowestBit(uint32_t bit_spec) {

@@ -36,3 +36,5 @@ extern const SimBridgeImage SIM_BRIDGE_M1531;
 extern const SimBridgeImage SIM_BRIDGE_M1541;
 extern const SimBridgeImage SIM_BRIDGE_VT82C595;
 extern const SimBridgeImage SIM_BRIDGE_VT82C580VPX;
+extern const SimBridgeImage SIM_BRIDGE_VT82C598;
+extern const SimBridgeImage SIM_BRIDGE_VT82C694X;
