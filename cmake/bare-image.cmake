@@ -75,6 +75,7 @@ if(KORVALT_XORRISO AND EXISTS ${KORVALT_ISOLINUX_DIR}/isolinux.bin
     COMMAND ${CMAKE_COMMAND} -E rename ${iso}.tmp ${iso}
     DEPENDS korvalt.elf ${PROJECT_SOURCE_DIR}/boot/syslinux.cfg ${KORVALT_FLOPPY_FILES}
       ${KORVALT_ISOLINUX_DIR}/isolinux.bin ${KORVALT_ISOLINUX_DIR}/isohdpfx.bin
+      ${KORVALT_SYSLINUX_MODULES}/ldlinux.c32
     COMMENT "Assembling the hybrid CD and USB stick image korvalt.iso"
     VERBATIM)
   add_custom_target(iso ALL DEPENDS ${iso})
