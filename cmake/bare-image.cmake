@@ -1,5 +1,6 @@
-# The bare machine's two products: korvalt.elf (Multiboot) and korvalt.img, a
-# 1.44 MB FAT12 floppy that boots it through SYSLINUX.  Included by the main
+# The bare machine's products: korvalt.elf (Multiboot), korvalt.img, a
+# 1.44 MB FAT12 floppy that boots it through SYSLINUX, and korvalt.iso, the
+# same menu for a CD or a USB stick.  Included by the main
 # CMakeLists.txt when KORVALT_BARE is set.
 set(KORVALT_LINK_SCRIPT ${PROJECT_SOURCE_DIR}/src/hw/bare/link.ld)
 add_executable(korvalt.elf src/driver/main.cpp)
@@ -43,4 +44,41 @@ if(KORVALT_MFORMAT AND KORVALT_MCOPY AND KORVALT_SYSLINUX
   add_custom_target(floppy ALL DEPENDS ${image})
 else()
   message(WARNING "mtools or syslinux (and syslinux-common) missing: korvalt.img is not built")
+endif()
+
+# The CD image: ISO 9660 with ISOLINUX as its El Torito boot image, and an
+# MBR and partition table in its first sectors (isohdpfx.bin, which starts
+# ISOLINUX from the same file), so that the one file boots from a CD and,
+# written to a USB stick, as a hard disk.  The menu is the floppy's, read by
+# ISOLINUX as isolinux/isolinux.cfg beside the same modules.  xorriso makes
+# the whole image in a staging folder, without root.
+find_program(KORVALT_XORRISO xorriso)
+set(KORVALT_ISOLINUX_DIR /usr/lib/ISOLINUX CACHE PATH
+  "ISOLINUX's isolinux.bin and isohdpfx.bin (Debian's isolinux)")
+if(KORVALT_XORRISO AND EXISTS ${KORVALT_ISOLINUX_DIR}/isolinux.bin
+   AND EXISTS ${KORVALT_ISOLINUX_DIR}/isohdpfx.bin
+   AND EXISTS ${KORVALT_SYSLINUX_MODULES}/ldlinux.c32
+   AND EXISTS ${KORVALT_SYSLINUX_MODULES}/mboot.c32)
+  set(iso ${CMAKE_CURRENT_BINARY_DIR}/korvalt.iso)
+  set(root ${CMAKE_CURRENT_BINARY_DIR}/iso-root)
+  add_custom_command(OUTPUT ${iso}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${root} ${iso}.tmp
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${root}/isolinux
+    COMMAND ${CMAKE_COMMAND} -E copy ${KORVALT_ISOLINUX_DIR}/isolinux.bin
+      ${KORVALT_SYSLINUX_MODULES}/ldlinux.c32 ${KORVALT_FLOPPY_FILES}
+      $<TARGET_FILE:korvalt.elf> ${root}/isolinux/
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/boot/syslinux.cfg
+      ${root}/isolinux/isolinux.cfg
+    COMMAND ${KORVALT_XORRISO} -as mkisofs -quiet -o ${iso}.tmp -V KORVALT -J -R
+      -b isolinux/isolinux.bin -c isolinux/boot.cat -no-emul-boot -boot-load-size 4
+      -boot-info-table -isohybrid-mbr ${KORVALT_ISOLINUX_DIR}/isohdpfx.bin ${root}
+    COMMAND ${CMAKE_COMMAND} -E rename ${iso}.tmp ${iso}
+    DEPENDS korvalt.elf ${PROJECT_SOURCE_DIR}/boot/syslinux.cfg ${KORVALT_FLOPPY_FILES}
+      ${KORVALT_ISOLINUX_DIR}/isolinux.bin ${KORVALT_ISOLINUX_DIR}/isohdpfx.bin
+      ${KORVALT_SYSLINUX_MODULES}/ldlinux.c32
+    COMMENT "Assembling the hybrid CD and USB stick image korvalt.iso"
+    VERBATIM)
+  add_custom_target(iso ALL DEPENDS ${iso})
+else()
+  message(WARNING "xorriso or isolinux (and syslinux-common) missing: korvalt.iso is not built")
 endif()

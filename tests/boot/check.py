@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Boots korvalt.elf and korvalt.img on QEMU's and Bochs's PC models and
-checks the report they write on COM1.
+"""Boots korvalt.elf and korvalt.img on QEMU's and Bochs's PC models, and
+korvalt.iso (beside IMAGE) and korvalt.elf through GRUB on QEMU, and checks
+the report they write on COM1.
 
     check.py WORK_DIR ELF IMAGE [--quick]
 
@@ -130,7 +131,7 @@ class Emulator:
 
 
 def qemu(machine, cpu, append, icount=True, deadline=240, kernel=None, floppy=None,
-         monitor="none"):
+         monitor="none", extra=()):
     command = ["qemu-system-i386", "-machine", machine, "-cpu", cpu, "-m", "256",
                "-display", "none", "-monitor", monitor, "-serial", "stdio", "-no-reboot",
                "-device", "isa-debug-exit,iobase=0xf4,iosize=0x04"]
@@ -140,7 +141,7 @@ def qemu(machine, cpu, append, icount=True, deadline=240, kernel=None, floppy=No
         command += ["-kernel", kernel, "-append", append]
     if floppy:
         command += ["-drive", "if=floppy,format=raw,file=%s,snapshot=on" % floppy, "-boot", "a"]
-    return Emulator(command, deadline)
+    return Emulator(command + list(extra), deadline)
 
 
 def run_batch(label, machine, cpu, options):
@@ -351,6 +352,102 @@ def check_floppy():
     check_processor("floppy", text, eax, edx)
 
 
+# The ISO as each kind of drive a PC boots it from.  A stick needs a USB
+# controller whose disks SeaBIOS boots: the EHCI of the boards that boot
+# sticks at all (SeaBIOS reads through QEMU's UHCI several times slower).
+ISO_DRIVES = {
+    "cd": ["-drive", "if=ide,index=2,media=cdrom,readonly=on,format=raw,file=%s", "-boot", "d"],
+    "ide-disk": ["-drive", "if=ide,index=0,media=disk,snapshot=on,format=raw,file=%s", "-boot", "c"],
+    "usb-stick": ["-device", "usb-ehci,id=ehci", "-drive",
+                  "if=none,id=stick,snapshot=on,format=raw,file=%s",
+                  "-device", "usb-storage,bus=ehci.0,drive=stick,bootindex=0"],
+}
+# Typed at the menu: Tab edits the default entry's command line, and these
+# words end it (the menu itself never carries the test exit).
+ISO_KEYS = b"\t -batch test-exit=qemu\r"
+
+
+def boot_menu():
+    """The title and entry labels of the boot menu, from boot/syslinux.cfg."""
+    with open(os.path.join(HERE, "..", "..", "boot", "syslinux.cfg")) as f:
+        config = f.read()
+    return (re.search(r"^MENU TITLE (.*)$", config, re.M).group(1),
+            re.findall(r"^ *MENU LABEL (.*)$", config, re.M))
+
+
+def check_boot(label, command, ready):
+    """Boots a loader in real time (its countdown stands still in virtual
+    time), waits for its text ready, types ISO_KEYS when it is the menu's
+    title, and checks the whole report on a Pentium II up to its end;
+    returns the serial text, or None when the loader never showed."""
+    started = time.monotonic()
+    emulator = qemu("pc", "pentium2", None, icount=False, deadline=60, extra=command)
+    if not emulator.wait_for(ready):
+        emulator.stop()
+        check(False, "%s: no %r on COM1 within a minute" % (label, ready))
+        return None
+    if ready == boot_menu()[0]:
+        emulator.key(ISO_KEYS)
+    emulator.end = time.monotonic() + 150
+    status = emulator.finish()
+    print("  %s: %.1f s" % (label, time.monotonic() - started), flush=True)
+    text = serial_text(emulator.output)
+    check(status == 1, "%s: QEMU ended with %s, not through the test exit" % (label, status))
+    check(text.rstrip("\n").endswith(END_LINE), "%s: no closing line at the end" % label)
+    eax, edx = QEMU_CPUS["pentium2"]
+    check_processor(label, text, eax, edx)
+    with open(os.path.join(WORK, label + ".txt"), "w", encoding="latin-1") as saved:
+        saved.write(text)
+    return text
+
+
+def check_iso():
+    """korvalt.iso as a CD, as an IDE disk and as a USB stick: ISOLINUX's
+    menu (the floppy's), then the report to its end."""
+    print("QEMU, korvalt.iso", flush=True)
+    iso = os.path.join(os.path.dirname(IMAGE), "korvalt.iso")
+    check(os.path.isfile(iso), "iso: no %s" % iso)
+    if not os.path.isfile(iso):
+        return
+    title, labels = boot_menu()
+    for drive, options in ISO_DRIVES.items():
+        text = check_boot("iso-" + drive, [o.replace("%s", iso) for o in options], title)
+        if text is None:
+            continue
+        menu = text[:text.find("--- KORVALT")]
+        missing = [entry for entry in labels if entry not in menu]
+        check(not missing, "iso-%s: menu without %s" % (drive, missing))
+
+
+def check_grub():
+    """korvalt.elf through GRUB with the README's menu entry, the test's
+    words added to its multiboot line, from a rescue CD grub-mkrescue makes."""
+    print("QEMU, GRUB", flush=True)
+    with open(os.path.join(HERE, "..", "..", "README.md")) as f:
+        entry = re.search(r"^```\n(menuentry \"korvalt\" \{\n.*?^\}\n)```$", f.read(), re.M | re.S)
+    multiboot = entry and re.search(r"^( *multiboot (\S+).*)$", entry.group(1), re.M)
+    check(multiboot, "grub: no menu entry with a multiboot line in the README")
+    if not multiboot:
+        return
+    root = os.path.join(WORK, "grub-root")
+    shutil.rmtree(root, ignore_errors=True)
+    os.makedirs(os.path.join(root, "boot", "grub"))
+    elf = os.path.join(root, multiboot.group(2).lstrip("/"))
+    os.makedirs(os.path.dirname(elf), exist_ok=True)
+    shutil.copyfile(ELF, elf)
+    with open(os.path.join(root, "boot", "grub", "grub.cfg"), "w") as f:
+        f.write("serial --unit=0 --speed=115200\nterminal_input serial console\n"
+                "terminal_output serial console\nset timeout=0\n" +
+                entry.group(1).replace(multiboot.group(1),
+                                       multiboot.group(1) + " -batch test-exit=qemu"))
+    iso = os.path.join(WORK, "grub.iso")
+    made = subprocess.run(["grub-mkrescue", "-o", iso, root], stdin=subprocess.DEVNULL,
+                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=120)
+    check(made.returncode == 0, "grub: grub-mkrescue failed: %s" % made.stderr.decode()[-300:])
+    if made.returncode == 0:
+        check_boot("grub", ["-cdrom", iso, "-boot", "d"], "Booting `korvalt'")
+
+
 def check_bochs(quick):
     print("Bochs, booting korvalt.img", flush=True)
     base = os.path.join(WORK, "bochs")
@@ -441,6 +538,8 @@ def main():
     os.makedirs(WORK, exist_ok=True)
     started = time.monotonic()
     check_qemu()
+    check_iso()
+    check_grub()
     check_bochs(quick)
     print("boot: %d passed, %d failed, %.0f s" % (passes, len(failures), time.monotonic() - started))
     return 1 if failures else 0
