@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "../simulated_pc.h"
 #include "console/console.h"
 #include "fuzz_support.h"
 #include "hw/dump_machine.h"
@@ -77,19 +78,6 @@ void CheckSame(const ConfigDump& dump, const std::string& text, const char* what
 
 // ---- The comparison ---------------------------------------------------------
 
-std::vector<std::string> LinesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t at = 0;
-  while (at < text.size()) {
-    size_t end = text.find('\n', at);
-    if (end == std::string::npos)
-      end = text.size();
-    lines.push_back(text.substr(at, end - at));
-    at = end + 1;
-  }
-  return lines;
-}
-
 int HexByte(const std::string& text, size_t at) {
   unsigned value = 0;
   if (at + 2 > text.size() || std::sscanf(text.c_str() + at, "%2X", &value) != 1)
@@ -133,7 +121,7 @@ void CheckComparison(const ConfigDump& saved, size_t size, bool verbose) {
   int last_reg = -1;  // the register of the field line a hint follows
   unsigned differ = 0, alike = 0, unreadable = 0;
   bool counted = false;
-  for (const std::string& line : LinesOf(capture.out)) {
+  for (const std::string& line : Lines(capture.out)) {
     if (StartsWith(line, "-----Fields")) {
       part = FIELDS;
     } else if (StartsWith(line, "-----Bytes") || StartsWith(line, "-----PCI header")) {

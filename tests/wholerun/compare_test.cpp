@@ -13,6 +13,7 @@
 
 #include "pci/config_dump.h"
 #include "pci/set_command.h"
+#include "simulated_pc.h"
 #include "wholerun/run_program.h"
 #include "wholerun/saved_dump_files.h"
 
@@ -24,19 +25,6 @@ const char HINT[] = "set the saved value with -set";
 // table), so that the comparison's order is its own.
 const std::vector<std::string> TUNING = {"-set67:4=1",     "-set68:4=0",    "-set0D=01000000",
                                          "-set57:0-2=011", "-set52:6-7=01", "-set59:4-7=0011"};
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t at = 0;
-  while (at < text.size()) {
-    size_t end = text.find('\n', at);
-    if (end == std::string::npos)
-      end = text.size();
-    lines.push_back(text.substr(at, end - at));
-    at = end + 1;
-  }
-  return lines;
-}
 
 std::string RightTrimmed(std::string text) {
   while (!text.empty() && text.back() == ' ')
@@ -266,11 +254,7 @@ TEST(Compare, BytesOneSideLacksAreCountedNotCompared) {
 TEST(Compare, BadInputEndsTheRunWithStatusTwoBeforeTheBanner) {
   TempFile good("00:00.0 Host bridge: x\n00: 86 80 00 71 06 00 00 02 01 00 00 06 00 20 00 00\n");
   TempFile no_dump("Here is my board's report:\n(forgot to paste it)\n");
-  struct Case {
-    std::vector<std::string> args;
-    std::string said;  // what standard error must name
-  };
-  const Case cases[] = {
+  const RefusedRun cases[] = {
       {{"-compare"}, "-compare=FILE"},
       {{"-compare="}, "-compare=FILE"},
       {{"-compare=/nonexistent/dump.txt"}, "/nonexistent/dump.txt"},
@@ -281,14 +265,8 @@ TEST(Compare, BadInputEndsTheRunWithStatusTwoBeforeTheBanner) {
       {{"-decode=-", "-compare=-"}, "cannot both read standard input"},
       {{"-decode=" + good.path(), "-compare=" + no_dump.path()}, no_dump.path()},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.args.front());
-    ProgramResult result = RunKorvalt(c.args, {SIM_MACHINE});
-    EXPECT_FALSE(result.timed_out);
-    EXPECT_EQ(result.exit_status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find(c.said), std::string::npos) << result.err;
-  }
+  for (const RefusedRun& c : cases)
+    ExpectRefusedBeforeTheBanner(c, SIM_MACHINE);
 }
 
 }  // namespace

@@ -75,25 +75,15 @@ TEST(Decode, UnusableInputEndsTheRunWithStatusTwoBeforeTheBanner) {
       "00:00.0 Host bridge: x\n00: 86 80 00 71 06 00 00 02 01 00 00 06 00 20 00 00\n"
       "10: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0g\n");
   TempFile good("00:00.0 Host bridge: x\n00: 86 80 00 71 06 00 00 02 01 00 00 06 00 20 00 00\n");
-  struct Case {
-    std::vector<std::string> args;
-    std::string said;  // what standard error must name
-  };
-  const Case cases[] = {
+  const RefusedRun cases[] = {
       {{"-decode=" + damaged.path()}, damaged.path() + ":3:"},
       {{"-decode=/nonexistent/dump.txt"}, "/nonexistent/dump.txt"},
       {{"-decode=" + good.path(), "-set50=00000000"}, "-set"},
       {{"-set50:1=1", "-decode=" + good.path()}, "-set"},
       {{"-decode"}, "-decode=FILE"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.args.front());
-    ProgramResult result = RunKorvalt(c.args, {NO_MACHINE});
-    EXPECT_FALSE(result.timed_out);
-    EXPECT_EQ(result.exit_status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find(c.said), std::string::npos) << result.err;
-  }
+  for (const RefusedRun& c : cases)
+    ExpectRefusedBeforeTheBanner(c, NO_MACHINE);
 }
 
 }  // namespace

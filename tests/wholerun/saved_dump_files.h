@@ -25,6 +25,22 @@ inline ProgramResult RunKorvalt(std::vector<std::string> args, std::vector<std::
   return RunWithoutTerminal(request);
 }
 
+// A run that must end before the banner with status 2, nothing on standard
+// output, and standard error naming `said`.
+struct RefusedRun {
+  std::vector<std::string> args;
+  std::string said;
+};
+
+inline void ExpectRefusedBeforeTheBanner(const RefusedRun& run, const std::string& env) {
+  SCOPED_TRACE(run.args.front());
+  ProgramResult result = RunKorvalt(run.args, {env});
+  EXPECT_FALSE(result.timed_out);
+  EXPECT_EQ(result.exit_status, 2);
+  EXPECT_EQ(result.out, "");
+  EXPECT_NE(result.err.find(run.said), std::string::npos) << result.err;
+}
+
 class TempFile {
  public:
   explicit TempFile(const std::string& text) {
