@@ -220,6 +220,7 @@ TEST(Compare, BytesOneSideLacksAreCountedNotCompared) {
   std::string header = AsLspci(boards.second);
   header = header.substr(0, header.find("\n40:") + 1);
   TempFile short_dump(header);
+  TempFile second(boards.second);
   ProgramResult run =
       RunKorvalt({"-b", "-nocpu", "-nomemory", "-compare=" + short_dump.path()}, {SIM_MACHINE});
   EXPECT_EQ(run.exit_status, 0);
@@ -235,6 +236,14 @@ TEST(Compare, BytesOneSideLacksAreCountedNotCompared) {
   EXPECT_NE(section.find("Fields that differ: 2; fields the same: 30; bytes not readable on one "
                          "side: 192\n"),
             std::string::npos);
+
+  // The short side as the one reported: the same bytes go uncompared.
+  run =
+      RunKorvalt({"-b", "-decode=" + short_dump.path(), "-compare=" + second.path()}, {NO_MACHINE});
+  EXPECT_NE(run.out.find("Fields that differ: 0; fields the same: 32; bytes not readable on one "
+                         "side: 192\n"),
+            std::string::npos)
+      << run.out;
 
   // Another chip: only the header, byte by byte.
   ProgramResult other = RunKorvalt({"-b", "-nocpu", "-nomemory"}, {"KORVALT_MACHINE=k6-vp2"});
