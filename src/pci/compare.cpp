@@ -120,12 +120,15 @@ bool StartsWithChoiceLead(const std::string& text, size_t at) {
 std::string MergeVerboseLists(const std::string& this_list, const std::string& saved_list) {
   if (this_list.size() != saved_list.size())
     return this_list + " /" + saved_list;  // never the case; shown whole rather than lost
+  // Read through the C text: the bare machine's runtime has none of the
+  // library's checked indexing.
+  const char* text = this_list.c_str();
   std::string merged;
   merged.reserve(this_list.size());
   size_t i = 0;
   while (i < this_list.size()) {
-    merged += this_list[i];
-    if (this_list[i] == '\n' && StartsWithChoiceLead(this_list, i + 1) &&
+    merged += text[i];
+    if (text[i] == '\n' && StartsWithChoiceLead(this_list, i + 1) &&
         StartsWithChoiceLead(saved_list, i + 1)) {
       const bool this_matches = StartsWithLead(this_list, i + 1, LEAD_THIS);
       const bool saved_matches = StartsWithLead(saved_list, i + 1, LEAD_THIS);
