@@ -1,5 +1,5 @@
-// The help text, shown by "-?" (ended with a key wait) and "--help", and
-// the version line.
+// The help text, shown by "-?" (ended with a key wait) and "--help" (which
+// goes on with the saved-dump options), and the version line.
 #include "console/console.h"
 #include "driver/driver.h"
 #include "driver/version.h"
@@ -32,6 +32,17 @@ const char* const HELP_TEXTS[] = {
     "  -set52:3=1       ; set register 52's bit 3 to 1\n",
 };
 
+// The options this version adds, shown by "--help" after the text above;
+// "-?" keeps that text exactly as it always was.
+const char SAVED_DUMP_HELP[] =
+    "\n"
+    "<saved dump>: lspci -xxx output or the dump rows of a korvalt report;\n"
+    "              FILE - reads standard input.\n"
+    "           -decode=FILE   report the host bridge saved in FILE instead.\n"
+    "           -compare=FILE  compare the host bridge with the one saved in FILE,\n"
+    "                          field by field (with -v: every choice, and the\n"
+    "                          -set spec that gives each saved value).\n";
+
 }  // namespace
 
 const char KORVALT_VERSION_TEXT[] = KORVALT_VERSION;
@@ -40,8 +51,10 @@ void RunHelp(const char* program_name, bool wait_for_key) {
   PagedPrint("%s <options>\n", program_name != nullptr ? program_name : "");
   for (const char* text : HELP_TEXTS)
     PagedPrint("%s", text);
-  if (!wait_for_key)
+  if (!wait_for_key) {
+    PagedPrint("%s", SAVED_DUMP_HELP);
     return;
+  }
   // The help ends with a key wait even in batch mode, so that a window
   // opened just for it stays readable.
   ConsoleWrite("Hit any key to exit");

@@ -1,5 +1,5 @@
 // The option scan: whole-argument flags in any letter case, "-set" commands
-// left for later, "-decode=FILE" kept, "-?", "--help" and "--version" acted
+// left for later, "-decode=FILE" and "-compare=FILE" kept, "-?", "--help" and "--version" acted
 // on where they stand.
 #include "driver/options.h"
 
@@ -29,7 +29,19 @@ const FlagName FLAG_NAMES[] = {
 const char SET_PREFIX[] = "-set";
 const int SET_PREFIX_LENGTH = 4;
 const char DECODE_PREFIX[] = "-decode";
-const int DECODE_PREFIX_LENGTH = 7;
+const char COMPARE_PREFIX[] = "-compare";
+
+// The file named by an argument "PREFIX=FILE" (PREFIX in any letter case):
+// the text after the '=', empty when no '=' follows the prefix right there.
+const char* FileOptionOf(const char* argument, const char* prefix) {
+  const size_t length = strlen(prefix);
+  if (argument == nullptr || strncasecmp(argument, prefix, length) != 0)
+    return nullptr;
+  const char* rest = argument + length;
+  // "-decode" alone or "-comparefoo" names no file; the run refuses it
+  // rather than reporting what the user did not ask about.
+  return *rest == '=' ? rest + 1 : rest + strlen(rest);
+}
 
 // The two long options every Linux user types; in any letter case, as the
 // program's own flags are.
@@ -63,17 +75,19 @@ ScanStop ScanOptions(int argc, const char* const argv[]) {
     const char* file = DecodeFileOf(argument);
     if (file != nullptr)
       options.decode_file = file;
+    file = CompareFileOf(argument);
+    if (file != nullptr)
+      options.compare_file = file;
   }
   return SCAN_RUN;
 }
 
 const char* DecodeFileOf(const char* argument) {
-  if (argument == nullptr || strncasecmp(argument, DECODE_PREFIX, DECODE_PREFIX_LENGTH) != 0)
-    return nullptr;
-  const char* rest = argument + DECODE_PREFIX_LENGTH;
-  // "-decode" alone or "-decodefoo" names no file; the run refuses it rather
-  // than reporting the hardware the user did not ask about.
-  return *rest == '=' ? rest + 1 : rest + strlen(rest);
+  return FileOptionOf(argument, DECODE_PREFIX);
+}
+
+const char* CompareFileOf(const char* argument) {
+  return FileOptionOf(argument, COMPARE_PREFIX);
 }
 
 const char* SetSpecOf(const char* argument) {

@@ -13,6 +13,9 @@ struct Options {
   // -decode=FILE: the saved host bridge dump to report instead of the
   // machine's own (the last one given counts); nullptr for a hardware run.
   const char* decode_file;
+  // -compare=FILE: the saved dump to compare the reported host bridge with
+  // (the last one given counts); nullptr for no comparison.
+  const char* compare_file;
 };
 
 extern Options options;

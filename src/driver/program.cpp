@@ -1,6 +1,7 @@
 // The choice of the machine, made once before the run: the environment's
 // (the native one or a simulated PC), or with -decode a saved host bridge
-// dump.  Every refusal here ends the program before the banner.
+// dump; and the dump that -compare names.  Every refusal here ends the
+// program before the banner.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -56,46 +57,86 @@ bool ReadDumpFile(const char* path, std::string* text) {
   return true;
 }
 
-// Makes the dump named by -decode the machine, or says why not and returns
-// the exit status.
-int UseDumpMachine(int argc, char* argv[], const char* path) {
-  if (AnySetCommand(argc, argv)) {
-    std::fprintf(stderr,
-                 "korvalt: -set cannot be used with -decode: a saved dump has no registers "
-                 "to change\n");
-    return EXIT_BAD_INPUT;
-  }
+// Reads the dump in the file named by option ("-decode" or "-compare"), or
+// says why not and returns false.
+bool ReadSavedDump(const char* option, const char* path, ConfigDump* dump) {
   if (path[0] == '\0') {
-    std::fprintf(stderr, "korvalt: -decode needs a file: -decode=FILE\n");
-    return EXIT_BAD_INPUT;
+    std::fprintf(stderr, "korvalt: %s needs a file: %s=FILE\n", option, option);
+    return false;
   }
   std::string text;
   if (!ReadDumpFile(path, &text))
-    return EXIT_BAD_INPUT;
-  ConfigDump dump;
+    return false;
   DumpError error;
-  if (!ParseConfigDump(text.data(), text.size(), &dump, &error)) {
-    if (error.line != 0)
-      std::fprintf(stderr, "korvalt: %s:%u: %s\n", path, error.line, error.message);
-    else
-      std::fprintf(stderr, "korvalt: %s: %s\n", path, error.message);
+  if (ParseConfigDump(text.data(), text.size(), dump, &error))
+    return true;
+  if (error.line != 0)
+    std::fprintf(stderr, "korvalt: %s:%u: %s\n", path, error.line, error.message);
+  else
+    std::fprintf(stderr, "korvalt: %s: %s\n", path, error.message);
+  return false;
+}
+
+bool IsStandardInput(const char* path) {
+  return path != nullptr && std::strcmp(path, "-") == 0;
+}
+
+// The dump that -compare names, read before the run.
+ConfigDump comparison_dump;
+bool comparison_read = false;
+
+// Reads the saved dumps that -decode and -compare name, and makes the one
+// of -decode the machine; or says why not and returns the exit status.
+int UseSavedDumps(int argc, char* argv[]) {
+  const char* decode = options.decode_file;
+  const char* compare = options.compare_file;
+  if (AnySetCommand(argc, argv)) {
+    if (decode != nullptr) {
+      std::fprintf(stderr,
+                   "korvalt: -set cannot be used with -decode: a saved dump has no registers "
+                   "to change\n");
+    } else {
+      std::fprintf(stderr,
+                   "korvalt: -set cannot be used with -compare: a comparison changes no "
+                   "registers\n");
+    }
     return EXIT_BAD_INPUT;
   }
-  UseMachine(CreateDumpMachine(dump.bytes, dump.count), false);
+  // The first would take all of standard input and leave the second nothing.
+  if (IsStandardInput(decode) && IsStandardInput(compare)) {
+    std::fprintf(stderr, "korvalt: -decode and -compare cannot both read standard input\n");
+    return EXIT_BAD_INPUT;
+  }
+  if (decode != nullptr) {
+    ConfigDump dump;
+    if (!ReadSavedDump("-decode", decode, &dump))
+      return EXIT_BAD_INPUT;
+    UseMachine(CreateDumpMachine(dump.bytes, dump.count), false);
+  }
+  if (compare != nullptr) {
+    if (!ReadSavedDump("-compare", compare, &comparison_dump))
+      return EXIT_BAD_INPUT;
+    comparison_read = true;
+  }
   return 0;
 }
 
 }  // namespace
 
+const ConfigDump* ComparisonDump() {
+  return comparison_read ? &comparison_dump : nullptr;
+}
+
 int RunProgram(int argc, char* argv[]) {
   ScanStop stop = ScanOptions(argc, argv);
+  comparison_read = false;
   // The version and the long help need no machine at all.
-  if (stop == SCAN_RUN && options.decode_file != nullptr) {
-    int status = UseDumpMachine(argc, argv, options.decode_file);
+  if (stop == SCAN_RUN && (options.decode_file != nullptr || options.compare_file != nullptr)) {
+    int status = UseSavedDumps(argc, argv);
     if (status != 0)
       return status;
-  } else if (stop == SCAN_RUN || stop == SCAN_HELP) {
-    SelectMachineFromEnvironment();
   }
+  if ((stop == SCAN_RUN && options.decode_file == nullptr) || stop == SCAN_HELP)
+    SelectMachineFromEnvironment();
   return RunMainSequence(argc, argv);
 }

@@ -9,6 +9,7 @@
 #include "cpu/cyrix.h"
 #include "driver/driver.h"
 #include "driver/options.h"
+#include "pci/compare.h"
 #include "pci/host_bridge.h"
 #include "pci/set_command.h"
 #include "timing/memory_bench.h"
@@ -30,14 +31,26 @@ SetResult RunSetCommands(int argc, char* argv[], SetMode mode) {
   return SET_CONTINUE;
 }
 
+// The chipset section, or with -compare the comparison in its place.
+void PrintChipsetSection(ConfigSource source) {
+  if (options.no_chipset)
+    return;
+  const ConfigDump* saved = ComparisonDump();
+  if (options.compare_file != nullptr && saved != nullptr) {
+    PrintComparisonReport(*saved, options.decode_file, options.compare_file, source,
+                          options.verbose);
+  } else {
+    PrintHostBridgeReport(options.verbose, source);
+  }
+}
+
 void PrintReportSections() {
   if (!options.no_cpu) {
     PagedPrint("%s", DASH_LINE);
     PrintCpuReport();
     PagedPrint("%s", DASH_LINE);
   }
-  if (!options.no_chipset)
-    PrintHostBridgeReport(options.verbose, BYTES_FROM_HARDWARE);
+  PrintChipsetSection(BYTES_FROM_HARDWARE);
   if (!options.no_memory) {
     if (cpu_info.has_tsc) {
       RunMemoryBenchmark(cpu_info.clock_mhz);
@@ -157,8 +170,7 @@ int RunMainSequence(int argc, char* argv[]) {
 
   // 8. Report sections, showing the machine after the changes.
   if (decoding) {
-    if (!options.no_chipset)
-      PrintHostBridgeReport(options.verbose, BYTES_FROM_SAVED_DUMP);
+    PrintChipsetSection(BYTES_FROM_SAVED_DUMP);
   } else if (!aborted) {
     PrintReportSections();
   }

@@ -140,9 +140,6 @@ const char* TranslateField(const RegisterField& field, uint8_t field_value, bool
   return result.c_str();
 }
 
-namespace {
-
-// The register and the bit span that start a field line.
 void PrintFieldPlace(const RegisterField& field, const char* prefix) {
   unsigned lowest = FieldLowestBit(field.bit_spec);
   unsigned code = (field.bit_spec >> 3) & 7;
@@ -155,8 +152,6 @@ void PrintFieldPlace(const RegisterField& field, const char* prefix) {
     PagedPrint(":%u-%u", lowest, (lowest + code + 7) % 8);
   }
 }
-
-}  // namespace
 
 void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefix, bool verbose) {
   unsigned lowest = FieldLowestBit(field.bit_spec);

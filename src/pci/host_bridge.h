@@ -17,6 +17,8 @@ enum ConfigSource { BYTES_FROM_HARDWARE, BYTES_FROM_SAVED_DUMP };
 void DetectHostBridge();
 // verbose: every choice and note of each field, the matching one marked.
 void PrintHostBridgeReport(bool verbose, ConfigSource source);
+// The register and the four-character bit span that start a field line.
+void PrintFieldPlace(const RegisterField& field, const char* prefix);
 void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefix, bool verbose);
 const char* TranslateField(const RegisterField& field, uint8_t field_value, bool verbose);
 const char* FormatBinary(uint8_t field_value, unsigned width_code);

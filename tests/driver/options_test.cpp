@@ -102,7 +102,7 @@ TEST(OptionScan, LongHelpAndVersionStopTheScanLikeTheQuestionMark) {
   EXPECT_EQ(Scan({"-help", "--help=x", "-version", "--versions"}), SCAN_RUN);
 }
 
-TEST(OptionScan, DecodeNamesItsFileAndTheLastOneCounts) {
+TEST(OptionScan, DecodeAndCompareNameTheirFilesAndTheLastOneCounts) {
   EXPECT_EQ(Scan({"-decode=a.txt", "-v", "-DECODE=dir/b c.txt"}), SCAN_RUN);
   EXPECT_STREQ(options.decode_file, "dir/b c.txt");
   EXPECT_EQ(options.verbose, 1);
@@ -115,6 +115,11 @@ TEST(OptionScan, DecodeNamesItsFileAndTheLastOneCounts) {
     ASSERT_NE(options.decode_file, nullptr) << nameless;
     EXPECT_STREQ(options.decode_file, "") << nameless;
   }
+  // -compare names its own file the same way, beside -decode's.
+  Scan({"-compare=b.txt", "-decode=a.txt", "-COMPARE"});
+  EXPECT_STREQ(options.decode_file, "a.txt");
+  EXPECT_STREQ(options.compare_file, "");
+  EXPECT_EQ(CompareFileOf("-compar=x"), nullptr);
   EXPECT_EQ(DecodeFileOf("-decod=x"), nullptr);
   EXPECT_EQ(DecodeFileOf("--decode=x"), nullptr);
   EXPECT_EQ(DecodeFileOf(nullptr), nullptr);

@@ -3,8 +3,8 @@
 // Input: the arguments separated by NUL bytes, the program name first.  Each
 // argument lives in a buffer of exactly its own size, and the vector ends
 // with a null pointer as main's does.
-// The flags set, the file of the last -decode command, where "-?",
-// "--help" or "--version" stops the scan and which arguments are set
+// The flags set, the files of the last -decode and -compare commands, where
+// "-?", "--help" or "--version" stops the scan and which arguments are set
 // commands must be what an independent reading of the command-line rules
 // gives; when the scan reaches "-?" or "--help", the help must print the
 // program name byte for byte ahead of the fixed help text.
@@ -49,6 +49,8 @@ struct ScanReading {
   ScanStop stop = SCAN_RUN;
   bool decode = false;
   std::string decode_file;  // with decode: the last -decode command's file
+  bool compare = false;
+  std::string compare_file;  // likewise for -compare
 };
 
 ScanReading ReadArguments(const std::vector<std::string>& args) {
@@ -63,6 +65,10 @@ ScanReading ReadArguments(const std::vector<std::string>& args) {
     if (lower.compare(0, 7, "-decode") == 0) {
       r.decode = true;
       r.decode_file = args[i].size() > 7 && args[i][7] == '=' ? args[i].substr(8) : "";
+    }
+    if (lower.compare(0, 8, "-compare") == 0) {
+      r.compare = true;
+      r.compare_file = args[i].size() > 8 && args[i][8] == '=' ? args[i].substr(9) : "";
     }
     // No flag name is longer than ten characters.
     if (args[i].size() > 10)
@@ -82,17 +88,20 @@ std::string FlagText(const Options& o) {
   return text;
 }
 
-// The help as printed for an empty program name; every other name is put in
-// front of it unchanged.
-const std::string& HelpWithoutName() {
-  static const std::string* text = [] {
-    SetConsoleSwitches(false, false);
-    fuzz::StreamCapture capture;
-    RunHelp("");
-    capture.Finish();
-    return new std::string(capture.out);
-  }();
-  return *text;
+// The help as printed for an empty program name, by "-?" (wait_for_key) or
+// by "--help"; every other name is put in front of it unchanged.
+std::string HelpTextWithoutName(bool wait_for_key) {
+  SetConsoleSwitches(false, false);
+  fuzz::StreamCapture capture;
+  RunHelp("", wait_for_key);
+  capture.Finish();
+  return capture.out;
+}
+
+const std::string& HelpWithoutName(bool wait_for_key) {
+  static const std::string short_help = HelpTextWithoutName(true);
+  static const std::string long_help = HelpTextWithoutName(false);
+  return wait_for_key ? short_help : long_help;
 }
 
 }  // namespace
@@ -103,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return true;
   }();
   (void)console_set;
-  const std::string& help_text = HelpWithoutName();
+  const std::string& help_text = HelpWithoutName(true);
   Check(help_text.compare(0, 11, " <options>\n") == 0, "help does not start with the usage line",
         [&] { return std::string(fuzz::Printable(help_text)); });
 
@@ -131,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // Every flag on and a file named beforehand: the scan must start from
   // nothing.
-  options = Options{1, 1, 1, 1, 1, 1, 1, "stale"};
+  options = Options{1, 1, 1, 1, 1, 1, 1, "stale", "stale"};
   ScanStop stop = ScanOptions(static_cast<int>(args.size()), argv.data());
   ScanReading expected = ReadArguments(args);
   Check(stop == expected.stop, "the scan stopped at the wrong place", shown);
@@ -139,6 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                               std::string(options.decode_file) == expected.decode_file
                         : options.decode_file == nullptr,
         "decode file misread", shown);
+  Check(expected.compare ? options.compare_file != nullptr &&
+                               std::string(options.compare_file) == expected.compare_file
+                         : options.compare_file == nullptr,
+        "compare file misread", shown);
   Check(FlagText(options) == FlagText(expected.flags), "flags differ", [&] {
     return std::string(shown() + "\nexpected " + FlagText(expected.flags) + "\ngot " +
                        FlagText(options));
@@ -160,9 +173,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::StreamCapture capture;
     RunHelp(argv[0], stop == SCAN_HELP);
     capture.Finish();
-    Check(capture.out == args[0] + help_text, "help does not show the program name as given", [&] {
-      return std::string(shown() + "\ngot " + fuzz::Printable(capture.out.substr(0, 200)));
-    });
+    Check(capture.out == args[0] + HelpWithoutName(stop == SCAN_HELP),
+          "help does not show the program name as given", [&] {
+            return std::string(shown() + "\ngot " + fuzz::Printable(capture.out.substr(0, 200)));
+          });
     Check(capture.err.empty(), "help printed to standard error", shown);
   }
   return 0;

@@ -3,76 +3,14 @@
 // korvalt's own report and from lspci's form; a dump that cannot be used
 // ends the run before the banner.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cctype>
-#include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "hw/sim/sim_machine.h"
 #include "wholerun/run_program.h"
+#include "wholerun/saved_dump_files.h"
 
 namespace {
-
-// A decode run must never choose the environment's machine: this one would
-// end it with status 2.
-const char NO_MACHINE[] = "KORVALT_MACHINE=no-such-machine";
-
-class TempFile {
- public:
-  explicit TempFile(const std::string& text) {
-    char name[] = "/tmp/korvalt-dump-XXXXXX";
-    int fd = mkstemp(name);
-    EXPECT_GE(fd, 0);
-    close(fd);
-    path_ = name;
-    std::ofstream(path_, std::ios::binary) << text;
-  }
-  ~TempFile() { unlink(path_.c_str()); }
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-ProgramResult RunKorvalt(std::vector<std::string> args, std::vector<std::string> env) {
-  RunRequest request;
-  request.args = std::move(args);
-  request.env = std::move(env);
-  return RunWithoutTerminal(request);
-}
-
-// The report's dump rows as lspci -xxxx prints them, with another device
-// ahead of the host bridge's block.
-std::string AsLspci(const std::string& report) {
-  std::string text =
-      "00:07.0 ISA bridge: Intel Corporation 82371AB PIIX4 ISA (rev 01)\n"
-      "00: 86 80 10 71 0f 00 80 02 01 00 01 06 00 00 80 00\n\n"
-      "00:00.0 Host bridge: Some Corporation Some bridge\n";
-  size_t at = report.find("\n00  ");
-  for (unsigned row = 0; row < 16; ++row) {
-    std::string line = report.substr(at + 1, 51);
-    at += 52;
-    std::string out = line.substr(0, 2) + ":";
-    for (size_t i = 3; i < line.size(); ++i) {
-      char c = line[i] == ':' ? ' ' : line[i];
-      out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    text += out + "\n";
-  }
-  // lspci -xxxx goes on through the extended space, offsets in three
-  // digits.
-  for (unsigned offset = 0x100; offset < 0x1000; offset += 16) {
-    char row[8];
-    std::snprintf(row, sizeof row, "%03x:", offset);
-    text += row;
-    for (int i = 0; i < 16; ++i)
-      text += " 00";
-    text += "\n";
-  }
-  return text;
-}
 
 // The banner and the chipset section of a run without the processor and
 // memory sections (a clock warning, which such a run may still print, left
@@ -137,25 +75,15 @@ TEST(Decode, UnusableInputEndsTheRunWithStatusTwoBeforeTheBanner) {
       "00:00.0 Host bridge: x\n00: 86 80 00 71 06 00 00 02 01 00 00 06 00 20 00 00\n"
       "10: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0g\n");
   TempFile good("00:00.0 Host bridge: x\n00: 86 80 00 71 06 00 00 02 01 00 00 06 00 20 00 00\n");
-  struct Case {
-    std::vector<std::string> args;
-    std::string said;  // what standard error must name
-  };
-  const Case cases[] = {
+  const RefusedRun cases[] = {
       {{"-decode=" + damaged.path()}, damaged.path() + ":3:"},
       {{"-decode=/nonexistent/dump.txt"}, "/nonexistent/dump.txt"},
       {{"-decode=" + good.path(), "-set50=00000000"}, "-set"},
       {{"-set50:1=1", "-decode=" + good.path()}, "-set"},
       {{"-decode"}, "-decode=FILE"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.args.front());
-    ProgramResult result = RunKorvalt(c.args, {NO_MACHINE});
-    EXPECT_FALSE(result.timed_out);
-    EXPECT_EQ(result.exit_status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find(c.said), std::string::npos) << result.err;
-  }
+  for (const RefusedRun& c : cases)
+    ExpectRefusedBeforeTheBanner(c, NO_MACHINE);
 }
 
 }  // namespace
