@@ -20,7 +20,7 @@ struct ChipsetEntry {
   const RegisterField* fields;
 };
 
-// Eighteen rows, then the terminator with vendor FFFFh.
+// Twenty-two rows, then the terminator with vendor FFFFh.
 extern const ChipsetEntry chipset_catalogue[];
 
 extern const RegisterField fields_82439hx[];
@@ -36,6 +36,9 @@ extern const RegisterField fields_vt82c595[];
 extern const RegisterField fields_vt82c580[];
 extern const RegisterField fields_82437fx[];
 extern const RegisterField fields_82434lx[];
+extern const RegisterField fields_82441fx[];
+extern const RegisterField fields_82443lx[];
+extern const RegisterField fields_82443bx[];
 
 // bit_spec decoding, shared by the report and the set command.
 inline unsigned FieldLowestBit(uint32_t bit_spec) {
