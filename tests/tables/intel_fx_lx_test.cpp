@@ -178,17 +178,6 @@ const StatedBoard BOARDS[] = {
 INSTANTIATE_TEST_SUITE_P(IntelFxLx, StatedBoardTest, testing::ValuesIn(BOARDS),
                          LabelOf<StatedBoard>);
 
-// The one choice a field's value reads as, or "" for none or several.
-std::string ChoiceFor(const RegisterField* table, const char* name, unsigned value) {
-  const RegisterField* f = FindRow(table, name);
-  if (f == nullptr) {
-    ADD_FAILURE() << "no row " << name;
-    return "";
-  }
-  std::vector<std::string> found = MatchingChoices(f->description, value);
-  return found.size() == 1 ? found[0] : "";
-}
-
 // Where the 430FX differs from its successors, the table must say so: its
 // hole ends at 15-16 MB, its L2 may be asynchronous, its DRAM leadoff and
 // fast-page bursts are a clock longer than the 430VX's.
