@@ -301,6 +301,17 @@ inline std::string ChoiceFor(const RegisterField* table, const char* name, unsig
   return found.size() == 1 ? found[0] : "";
 }
 
+// DRAM row boundaries of an image, registers first to last: a running
+// total, so never falling, and some memory in the end.
+inline void ExpectBoundariesRise(const SimBridgeImage& image, unsigned first, unsigned last) {
+  unsigned previous = 0;
+  for (unsigned reg = first; reg <= last; reg++) {
+    EXPECT_GE(ByteAt(image, reg).value, previous) << "row boundaries must not fall";
+    previous = ByteAt(image, reg).value;
+  }
+  EXPECT_GT(previous, 0u);
+}
+
 // The stated facts of one field table.
 struct StatedTable {
   const char* label;  // letters and digits only: it names the test instance
