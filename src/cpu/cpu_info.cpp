@@ -50,6 +50,31 @@ const ModelNameRow model_names[] = {
     {0x60, ANY_VENDOR, nullptr, "6x86MX", 0},
     {0x61, ANY_VENDOR, nullptr, "  P6  ", 0},
     {0x63, ANY_VENDOR, nullptr, "Pen-II", 0},
+    // Later processors, by the vendors' own identification notes (Intel
+    // AP-485, AMD's processor recognition note, VIA's and Rise's CPUID
+    // tables).  Each is named for its vendor only, since others reuse the
+    // keys (an Athlon is family 6 too), and the keys above keep their rows.
+    // Intel family 6: model 5 is the Deschutes core of the Pentium II and of
+    // the Covington Celeron (and Pentium II Xeon); model 6 the Mendocino
+    // Celeron, the "Celeron A"; model 7 the Katmai Pentium III; model 8 the
+    // Coppermine Pentium III and Celeron.  The cache size that tells them
+    // apart is not in leaf 1.
+    {0x65, VENDOR_IS, "GenuineIntel", "P2/Cel", 0},
+    {0x66, VENDOR_IS, "GenuineIntel", "Cel-A ", 0},
+    {0x67, VENDOR_IS, "GenuineIntel", "PenIII", 0},
+    {0x68, VENDOR_IS, "GenuineIntel", "P3/Cel", 0},
+    // AMD K6-2+ and K6-III+, the 0.18-micron K6 (named like the 0.35 and
+    // 0.25-micron K6 above).
+    {0x5D, VENDOR_IS, "AuthenticAMD", "K6.18u", 0},
+    // VIA Cyrix III: the Joshua core still says CyrixInstead, the Samuel core
+    // CentaurHauls; VIA C3: Samuel 2, Ezra and Nehemiah.
+    {0x65, VENDOR_IS, "CyrixInstead", "CyrIII", 0},
+    {0x66, VENDOR_IS, "CentaurHauls", "CyrIII", 0},
+    {0x67, VENDOR_IS, "CentaurHauls", "VIA C3", 0},
+    {0x68, VENDOR_IS, "CentaurHauls", "VIA C3", 0},
+    {0x69, VENDOR_IS, "CentaurHauls", "VIA C3", 0},
+    // Rise mP6 (iDragon), family 5 model 0.
+    {0x50, VENDOR_IS, "RiseRiseRise", " mP6  ", 0},
     {-1, ANY_VENDOR, nullptr, nullptr, 0},
 };
 

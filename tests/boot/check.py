@@ -31,10 +31,12 @@ QEMU_CPUS = {
 
 # The host bridge each Bochs chipset shows, and the catalogue line the
 # chipset section prints for it (None: not in the catalogue, so the
-# "Unsupported Device" line).  Bochs's i430FX answers 8086:0122.
+# "Unsupported Device" line).  Bochs's i430FX answers 8086:0122, its i440BX
+# 8086:7190 (AGP port on).
 BOCHS_BRIDGES = {
     "i430fx": ("8086", "0122", "Device: [0122] Triton FX (82437FX)"),
-    "i440fx": ("8086", "1237", None),
+    "i440fx": ("8086", "1237", "Device: [1237] 440FX (82441FX PMC)"),
+    "i440bx": ("8086", "7190", "Device: [7190] 440BX/ZX (82443BX/ZX)"),
 }
 # Every model on every chipset; --quick takes the first two, which between
 # them still show both chipsets.
@@ -45,6 +47,7 @@ BOCHS_RUNS = [
     ("pentium_mmx", "i430fx"),
     ("pentium", "i440fx"),
     ("amd_k6_2_chomper", "i440fx"),
+    ("p2_klamath", "i440bx"),
 ]
 BOCHS_IPS = 50000000
 
@@ -213,7 +216,11 @@ def check_qemu():
     inc = mhz(text, " (by INC EAX)")
     check(inc is not None and abs(inc - 1000) < 10, "pc-pentium: INC EAX clock %s MHz" % inc)
     check(CLOCK_WARNING not in text, "pc-pentium: reference clock warning")
-    check("VendorID = 8086, DeviceID = 1237" in text, "pc-pentium: bridge is not 8086:1237")
+    check("Device: [1237] 440FX (82441FX PMC)" in text, "pc-pentium: bridge is not the 440FX")
+    # The translation reads QEMU's own bytes: its SMRAM register (72h).
+    smram = re.search(r"^72:0-2:SMM Space Base Segment +=\s(\d{3})", text, re.M)
+    check(smram is not None and int(smram.group(1), 2) == i440fx[0x72] & 7,
+          "pc-pentium: the 440FX's SMRAM base segment is not translated from its byte")
     check(dump_bytes(text) == i440fx, "pc-pentium: dump differs from the Linux guest's bytes")
     rows = re.findall(r"^(READ |WRITE) *[0-9]+K: +[0-9.]+ +[0-9.]+  -*\|$", text, re.M)
     check(len(rows) == 28, "pc-pentium: %d memory rows, not 28" % len(rows))
@@ -223,6 +230,7 @@ def check_qemu():
     eax, edx = QEMU_CPUS["pentium2"]
     text = run_batch("pc-pentium2-set", "pc", "pentium2", "-nomemory -force -set0C:2-5=1010")
     check_processor("pc-pentium2-set", text, eax, edx)
+    check("|CPU:P2/Cel[" in text, "pc-pentium2-set: family 6 model 5 is not named P2/Cel")
     check(mhz(text, " (by RDTWR)  ") == 1000.00, "pc-pentium2: counter clock is not 1000.00 MHz")
     expected = list(i440fx)
     expected[0x0C] = (expected[0x0C] & ~0x3C) | (0b1010 << 2)
@@ -338,7 +346,8 @@ def check_floppy():
     emulator = qemu("pc", "pentium", None, icount=False, floppy=IMAGE, deadline=180)
     # Through the pauses to the chipset section.
     while True:
-        seen = emulator.wait_for_any([MORE_PROMPT, "Unsupported Device"], len(emulator.output))
+        seen = emulator.wait_for_any([MORE_PROMPT, "-----PCI HostBridge raw data"],
+                                     len(emulator.output))
         if seen != MORE_PROMPT:
             break
         emulator.key()

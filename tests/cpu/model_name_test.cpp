@@ -59,6 +59,31 @@ TEST(ModelNameTable, EveryRowWithItsVendorConditionAndTheFallback) {
   }
 }
 
+// The names of the later processors belong to their own vendor: another
+// maker's processor with the same family and model (an Athlon is family 6,
+// a Rise mP6 family 5 model 0) keeps the fallback, as does every key after
+// them, such as the Core Duo's family 6 model 14.
+TEST(ModelNameTable, LaterProcessorsAreNamedForTheirVendorOnly) {
+  const ModelCase cases[] = {
+      {6, 5, "GenuineIntel", "P2/Cel", 0},  {6, 5, "CyrixInstead", "CyrIII", 0},
+      {6, 5, "AuthenticAMD", "?0065?", 0},  {6, 6, "GenuineIntel", "Cel-A ", 0},
+      {6, 6, "CentaurHauls", "CyrIII", 0},  {6, 6, "AuthenticAMD", "?0066?", 0},
+      {6, 7, "GenuineIntel", "PenIII", 0},  {6, 8, "CentaurHauls", "VIA C3", 0},
+      {5, 13, "AuthenticAMD", "K6.18u", 0}, {5, 13, "GenuineIntel", "?005D?", 0},
+      {5, 0, "RiseRiseRise", " mP6  ", 0},  {5, 0, "GenuineIntel", "?0050?", 0},
+      {6, 14, "GenuineIntel", "?006E?", 0}, {6, 3, "AuthenticAMD", "Pen-II", 0},
+  };
+  for (const ModelCase& row : cases) {
+    SCOPED_TRACE(std::string(row.vendor) + " family " + std::to_string(row.family) + " model " +
+                 std::to_string(row.model));
+    fdiv_check = 0;
+    const std::string name = LookUpModelName(row.family, row.model, row.vendor);
+    EXPECT_EQ(name, row.name);
+    EXPECT_EQ(name.size(), 6u);
+    EXPECT_EQ(fdiv_check, 0);
+  }
+}
+
 TEST(ModelNameTable, FlawTestRequestIsNeverWithdrawn) {
   fdiv_check = 0;
   LookUpModelName(5, 2, "GenuineIntel");

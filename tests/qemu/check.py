@@ -13,6 +13,20 @@ MODEL_NAMES = {
     0x54: " P55C ", 0x56: "K6.35u", 0x57: "P5note", 0x58: "K6.25u", 0x59: "K6 3D ",
     0x60: "6x86MX", 0x61: "  P6  ", 0x63: "Pen-II",
 }
+# Names that belong to one vendor only.
+VENDOR_MODEL_NAMES = {
+    ("GenuineIntel", 0x65): "P2/Cel", ("GenuineIntel", 0x66): "Cel-A ",
+    ("GenuineIntel", 0x67): "PenIII", ("GenuineIntel", 0x68): "P3/Cel",
+    ("AuthenticAMD", 0x5D): "K6.18u", ("CyrixInstead", 0x65): "CyrIII",
+    ("CentaurHauls", 0x66): "CyrIII", ("CentaurHauls", 0x67): "VIA C3",
+    ("CentaurHauls", 0x68): "VIA C3", ("CentaurHauls", 0x69): "VIA C3",
+    ("RiseRiseRise", 0x50): " mP6  ",
+}
+# The host bridges of QEMU's machines that the catalogue knows, by vendor and
+# device id, with the line that names them (q35's 29C0h is not catalogued).
+CATALOGUED_BRIDGES = {
+    (0x8086, 0x1237): "Device: [1237] 440FX (82441FX PMC)",
+}
 
 
 def model_name(vendor, family, model):
@@ -23,6 +37,8 @@ def model_name(vendor, family, model):
         return " 6x86 " if vendor == "CyrixInstead" else " P54C "
     if key == 0x53:
         return " 6x86 " if vendor == "CyrixInstead" else " P24T "
+    if (vendor, key) in VENDOR_MODEL_NAMES:
+        return VENDOR_MODEL_NAMES[(vendor, key)]
     return MODEL_NAMES.get(key, "?%04X?" % key)
 
 
@@ -100,9 +116,20 @@ def main():
     after = config_bytes(parts.get("config-after", ""))
     check(len(before) >= 256 and len(after) >= 256, "guest config space not read")
     if len(before) >= 256:
-        ids = "Unsupported Device: VendorID = %04x, DeviceID = %04X" % (
-            before[0] | before[1] << 8, before[2] | before[3] << 8)
+        vendor_id, device_id = before[0] | before[1] << 8, before[2] | before[3] << 8
+        ids = CATALOGUED_BRIDGES.get((vendor_id, device_id),
+                                     "Unsupported Device: VendorID = %04x, DeviceID = %04X" % (
+                                         vendor_id, device_id))
         check(ids in out, "line %r not found" % ids)
+        if (vendor_id, device_id) == (0x8086, 0x1237):
+            # Translated from the guest's own bytes: the BIOS shadow of F0000
+            # (59h bits 7-4) and the SMRAM register (72h).
+            for label, value in (("59:4-7:BIOS ROM (F0000-FFFFF) Control", before[0x59] >> 4),
+                                 ("72:3  :SMRAM Enable", before[0x72] >> 3 & 1)):
+                width = 4 if label.startswith("59") else 1
+                line = re.search(r"^%s +=\s([01]+)" % re.escape(label), out, re.M)
+                check(line is not None and line.group(1) == format(value, "0%db" % width),
+                      "field %r does not read the guest's byte" % label)
         check(dump_bytes(out) == before[:256], "raw dump differs from the guest's sysfs bytes")
     check(parts.get("set-status", "").strip() == "status=0", "set run exit status")
     if len(before) >= 256 and len(after) >= 256:

@@ -12,10 +12,10 @@
 
 namespace {
 
-const char* const NAMES[] = {"p55c-430tx",   "p54c-430hx",   "p54c-430vx",   "k6-sis5571",
-                             "k6-2-sis5591", "p54c-sis5596", "6x86-sis5597", "p55c-ali1531",
-                             "k6-2-ali1541", "k6-vp2",       "6x86mx-vpx",   "486dx2-nocpuid",
-                             "p54c-430fx",   "p5-60-lx",     "k6-2-mvp3",    "p3-apollo-pro133"};
+const char* const NAMES[] = {
+    "p55c-430tx",   "p54c-430hx",   "p54c-430vx",   "k6-sis5571", "k6-2-sis5591", "p54c-sis5596",
+    "6x86-sis5597", "p55c-ali1531", "k6-2-ali1541", "k6-vp2",     "6x86mx-vpx",   "486dx2-nocpuid",
+    "p54c-430fx",   "p5-60-lx",     "ppro-440fx",   "p2-440lx",   "p3-440bx",     "k6-2-mvp3",    "p3-apollo-pro133"};
 
 uint32_t BridgeIds(SimMachine& m) {
   uint32_t ids = 0;
@@ -69,6 +69,9 @@ TEST(SimCatalogue, MachinesShowWhatTheyStandFor) {
       {"6x86mx-vpx", "CyrixInstead", 0x60, 0x05851106},
       {"p54c-430fx", "GenuineIntel", 0x52, 0x122D8086},
       {"p5-60-lx", "GenuineIntel", 0x51, 0x04A38086},
+      {"ppro-440fx", "GenuineIntel", 0x61, 0x12378086},
+      {"p2-440lx", "GenuineIntel", 0x63, 0x71808086},
+      {"p3-440bx", "GenuineIntel", 0x67, 0x71908086},
       {"k6-2-mvp3", "AuthenticAMD", 0x58, 0x05981106},
       {"p3-apollo-pro133", "GenuineIntel", 0x68, 0x06911106},
   };

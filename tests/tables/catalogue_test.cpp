@@ -1,5 +1,5 @@
-// The chipset catalogue: its eighteen stated id pairs in order with their
-// names and tables, the tables several ids share, and the end marks that stop a search
+// The chipset catalogue: its twenty-two stated id pairs in order with their names and
+// tables, the tables several ids share, and the end marks that stop a search
 // of the catalogue and of a field table.
 #include <map>
 #include <string>
@@ -35,10 +35,14 @@ const CatalogueRow EXPECTED[] = {
     {0x8086, 0x122D, "Intel", "Triton FX (82437FX)", fields_82437fx},
     {0x8086, 0x04A3, "Intel", "Mercury/Neptune (82434LX/NX)", fields_82434lx},
     {0x8086, 0x0122, "Intel", "Triton FX (82437FX)", fields_82437fx},
+    {0x8086, 0x1237, "Intel", "440FX (82441FX PMC)", fields_82441fx},
+    {0x8086, 0x7180, "Intel", "440LX/EX (82443LX/EX)", fields_82443lx},
+    {0x8086, 0x7190, "Intel", "440BX/ZX (82443BX/ZX)", fields_82443bx},
+    {0x8086, 0x7192, "Intel", "440BX/ZX, AGP off (82443BX/ZX)", fields_82443bx},
 };
 constexpr size_t CATALOGUED = sizeof EXPECTED / sizeof EXPECTED[0];
 
-TEST(Catalogue, EighteenRowsInOrderThenTheEndMark) {
+TEST(Catalogue, TwentyTwoRowsInOrderThenTheEndMark) {
   for (size_t i = 0; i < CATALOGUED; i++) {
     SCOPED_TRACE(EXPECTED[i].device_name);
     const ChipsetEntry& e = chipset_catalogue[i];
@@ -69,13 +73,14 @@ TEST(Catalogue, SharedTablesAndDistinctIds) {
     users[chipset_catalogue[i].fields]++;
     ids[(uint32_t{chipset_catalogue[i].device_id} << 16) | chipset_catalogue[i].vendor_id]++;
   }
-  EXPECT_EQ(users.size(), 13u);
+  EXPECT_EQ(users.size(), 16u);
   EXPECT_EQ(users[fields_vt82c580], 4);
   EXPECT_EQ(users[fields_vt82c595], 2);
   EXPECT_EQ(users[fields_82437fx], 2);
+  EXPECT_EQ(users[fields_82443bx], 2);
   for (const auto& use : users) {
     if (use.first != fields_vt82c580 && use.first != fields_vt82c595 &&
-        use.first != fields_82437fx) {
+        use.first != fields_82437fx && use.first != fields_82443bx) {
       EXPECT_EQ(use.second, 1);
     }
   }
@@ -86,7 +91,7 @@ TEST(Catalogue, SearchesStopAtTheEndMarks) {
   // Vendor FFFFh is what an empty bus reads; the end mark is met first.
   EXPECT_EQ(CatalogueEntry(0xFFFF, 0xFFFF), nullptr);
   EXPECT_EQ(CatalogueEntry(0xFFFF, 0x1250), nullptr);
-  EXPECT_EQ(CatalogueEntry(0x8086, 0x1237), nullptr);  // the 440FX, not catalogued
+  EXPECT_EQ(CatalogueEntry(0x8086, 0x7181), nullptr);  // the 440LX's AGP bridge, device 1
 
   // A field table ends at the first row whose register byte is 0, whatever follows.
   const RegisterField table[] = {

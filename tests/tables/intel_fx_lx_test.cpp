@@ -178,17 +178,6 @@ const StatedBoard BOARDS[] = {
 INSTANTIATE_TEST_SUITE_P(IntelFxLx, StatedBoardTest, testing::ValuesIn(BOARDS),
                          LabelOf<StatedBoard>);
 
-// The one choice a field's value reads as, or "" for none or several.
-std::string ChoiceFor(const RegisterField* table, const char* name, unsigned value) {
-  const RegisterField* f = FindRow(table, name);
-  if (f == nullptr) {
-    ADD_FAILURE() << "no row " << name;
-    return "";
-  }
-  std::vector<std::string> found = MatchingChoices(f->description, value);
-  return found.size() == 1 ? found[0] : "";
-}
-
 // Where the 430FX differs from its successors, the table must say so: its
 // hole ends at 15-16 MB, its L2 may be asynchronous, its DRAM leadoff and
 // fast-page bursts are a clock longer than the 430VX's.
@@ -255,12 +244,7 @@ TEST(IntelFxLxBoards, AgreeWithTheirMachines) {
   EXPECT_EQ(NamedValue(lxb, fields_82434lx, "DRAM Refresh Enable"), 1u);
 
   for (const SimBridgeImage* image : {&fxb, &lxb}) {
-    unsigned previous = 0;
-    for (unsigned reg = 0x60; reg <= 0x64; reg++) {
-      EXPECT_GE(ByteAt(*image, reg).value, previous) << "row boundaries must not fall";
-      previous = ByteAt(*image, reg).value;
-    }
-    EXPECT_GT(previous, 0u);
+    ExpectBoundariesRise(*image, 0x60, 0x64);
   }
 }
 

@@ -290,12 +290,34 @@ inline unsigned NamedValue(const SimBridgeImage& image, const RegisterField* tab
   return FieldValue(image, *f);
 }
 
+// The one choice a named field's value reads as, or "" for none or several.
+inline std::string ChoiceFor(const RegisterField* table, const char* name, unsigned value) {
+  const RegisterField* f = FindRow(table, name);
+  if (f == nullptr) {
+    ADD_FAILURE() << "no row " << name;
+    return "";
+  }
+  std::vector<std::string> found = MatchingChoices(f->description, value);
+  return found.size() == 1 ? found[0] : "";
+}
+
+// DRAM row boundaries of an image, registers first to last: a running
+// total, so never falling, and some memory in the end.
+inline void ExpectBoundariesRise(const SimBridgeImage& image, unsigned first, unsigned last) {
+  unsigned previous = 0;
+  for (unsigned reg = first; reg <= last; reg++) {
+    EXPECT_GE(ByteAt(image, reg).value, previous) << "row boundaries must not fall";
+    previous = ByteAt(image, reg).value;
+  }
+  EXPECT_GT(previous, 0u);
+}
+
 // The stated facts of one field table.
 struct StatedTable {
   const char* label;  // letters and digits only: it names the test instance
   const RegisterField* fields;
-  const std::vector<ExpectedRow>* rows;
-  size_t row_count;  // the summary's count
+  const std::vector<ExpectedRow>* rows;  // nullptr: only the count is stated
+  size_t row_count;                      // the summary's count
   std::set<unsigned> registers;
   std::vector<Span> fixed;  // the rows of access class 01
   size_t noted_rows;

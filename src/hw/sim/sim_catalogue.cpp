@@ -16,8 +16,15 @@ constexpr uint32_t EDX_K6 = 0x008001BF;      // FPU VME DE PSE TSC MSR MCE CX8 M
 constexpr uint32_t EDX_K6_2 = 0x008021BF;    // the same and PGE
 constexpr uint32_t EDX_6X86 = 0x00000105;    // FPU DE CX8: no time-stamp-counter flag
 constexpr uint32_t EDX_6X86MX = 0x0080A135;  // FPU DE TSC MSR CX8 PGE CMOV MMX
-// FPU to PSE36 except bit 10 (reserved) and PSN, then MMX, FXSR and SSE.
-constexpr uint32_t EDX_P3 = 0x0383FBFF;
+// The P6 family: FPU VME DE PSE TSC MSR PAE MCE CX8 APIC SEP MTRR PGE MCA
+// CMOV; the Pentium II adds MMX, the Pentium III also PAT PSE-36 PSN FXSR SSE.
+constexpr uint32_t EDX_PPRO = 0x0000FBFF;
+constexpr uint32_t EDX_P2 = 0x0080FBFF;
+constexpr uint32_t EDX_P3 = 0x0387FBFF;
+// The same with the processor serial number switched off, as most BIOSes
+// left it: FPU to PSE36 except bit 10 (reserved) and PSN, then MMX, FXSR
+// and SSE.
+constexpr uint32_t EDX_P3_NO_PSN = 0x0383FBFF;
 
 constexpr SimCyrix NO_CYRIX = {false, 0x00, 0x00, false};
 // A 6x86 as its BIOS leaves it: register mapping off; ccr4 says whether
@@ -114,6 +121,17 @@ const SimMachineDesc sim_catalogue[] = {
     Board("p5-60-lx", "Pentium 60 MHz with the FDIV flaw, Intel 430LX, RTC 2% slow",
           Intel(0x0517, EDX_P5, 60.00, true), {8 * 1024, 256 * 1024, 2.0, 3.0, 6.0, 2.0, 2.0, 4.0},
           &SIM_BRIDGE_82434LX, NO_CYRIX, 1.02),
+    // Slot 1 and Socket 8: the L2 sits beside the core, at its full clock on
+    // the Pentium Pro and at half of it on the Pentium II and III.
+    Board("ppro-440fx", "Pentium Pro 200 MHz, Intel 440FX, 8 KB L1 data, 256 KB L2 at full speed",
+          Intel(0x0619, EDX_PPRO, 200.00), {8 * 1024, 256 * 1024, 2.0, 3.0, 15.0, 2.0, 3.0, 12.0},
+          &SIM_BRIDGE_82441FX),
+    Board("p2-440lx", "Pentium II 266 MHz, Intel 440LX, 16 KB L1 data, 512 KB L2 at half speed",
+          Intel(0x0634, EDX_P2, 266.67), {16 * 1024, 512 * 1024, 2.0, 6.0, 18.0, 2.0, 5.0, 14.0},
+          &SIM_BRIDGE_82443LX),
+    Board("p3-440bx", "Pentium III 450 MHz, Intel 440BX, 16 KB L1 data, 512 KB L2 at half speed",
+          Intel(0x0672, EDX_P3, 450.00), {16 * 1024, 512 * 1024, 2.0, 5.0, 22.5, 2.0, 4.0, 18.0},
+          &SIM_BRIDGE_82443BX),
     // VIA's later Apollo bridges.  L2 and memory costs follow each board's
     // bus: the MVP3's pipelined-burst L2 at 3-1-1-1 and PC100 SDRAM at 4x
     // 100 MHz; the Pentium III's full-speed on-die L2 and PC133 SDRAM at 7x
@@ -123,7 +141,7 @@ const SimMachineDesc sim_catalogue[] = {
           &SIM_BRIDGE_VT82C598),
     Board("p3-apollo-pro133",
           "Pentium III 933 MHz, VIA VT82C694X (Apollo Pro133A), 16 KB L1 data, 256 KB L2",
-          Intel(0x0686, EDX_P3, 933.33), {16 * 1024, 256 * 1024, 2.0, 4.0, 28.0, 2.0, 4.0, 21.0},
+          Intel(0x0686, EDX_P3_NO_PSN, 933.33), {16 * 1024, 256 * 1024, 2.0, 4.0, 28.0, 2.0, 4.0, 21.0},
           &SIM_BRIDGE_VT82C694X),
     {},
 };

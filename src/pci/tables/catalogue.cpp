@@ -24,6 +24,14 @@ const ChipsetEntry chipset_catalogue[] = {
     // pci.ids lists 0122h as the 82437FX as well; Bochs's 430FX board answers
     // with it.
     {0x8086, 0x0122, "Intel", "Triton FX (82437FX)", fields_82437fx},
+    // The Pentium Pro and Pentium II bridges.  RBIL INTERRUP.E lists 1237h as
+    // the 82441FX, 7180h as the 82443LX/EX (its AGP bridge, 7181h, is device
+    // 1), and 7190h and 7192h as the 82443BX with its AGP port on and off;
+    // the 82443ZX answers with the BX's ids (86Box intel_4x0.c).
+    {0x8086, 0x1237, "Intel", "440FX (82441FX PMC)", fields_82441fx},
+    {0x8086, 0x7180, "Intel", "440LX/EX (82443LX/EX)", fields_82443lx},
+    {0x8086, 0x7190, "Intel", "440BX/ZX (82443BX/ZX)", fields_82443bx},
+    {0x8086, 0x7192, "Intel", "440BX/ZX, AGP off (82443BX/ZX)", fields_82443bx},
     // Bridges at device 0 that 86Box's boards carry, with tables from thin
     // sources (each table's file names them).  Ids: RBIL INTERRUP.E tables
     // 00756 (SiS 0406h, 5511h) and 00817 (VIA 0597h), pci.ids (VIA 0598h,

@@ -20,18 +20,6 @@ constexpr char FX_LEADOFF_TIMING[] =
 // prints these bits as "enabled" when they read 0.
 constexpr char FX_ON_UNLESS_SET[] = "0 Enabled\r1 Disabled";
 
-// 72h system management RAM control, RBIL 01123.
-constexpr char SMM_SPACE_OPEN[] =
-    "0 SMRAM reachable in SMM only\r1 SMRAM reachable outside SMM too, while the space is "
-    "not locked";
-constexpr char SMM_SPACE_CLOSED[] =
-    "0 Data references in SMM reach SMRAM\r1 No data references to SMRAM, even in SMM\r"
-    "Never set together with SMM Space Open.";
-constexpr char SMM_SPACE_LOCKED[] =
-    "0 Not locked\r1 Locked: SMM Space Open is cleared, and it and this bit become read only";
-constexpr char SMRAM_ENABLE[] =
-    "0 Disabled\r1 128 KB of DRAM at the base segment are reachable in SMM";
-
 }  // namespace
 
 const RegisterField fields_82437fx[] = {

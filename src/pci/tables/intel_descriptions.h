@@ -137,3 +137,16 @@ constexpr char IS_SDRAM[] = "0 EDO or fast page mode DRAM, as its EDO/FPM bit sa
 constexpr char IS_EDO[] =
     "0 Fast page mode DRAM, or SDRAM when the row's SDRAM bit is 1\r1 EDO DRAM\r"
     "Both bits set is reserved.";
+
+// 72h system management RAM control, RBIL 01123: the 82437FX and the
+// 440FX, 440LX/EX and 440BX alike.
+constexpr char SMM_SPACE_OPEN[] =
+    "0 SMRAM reachable in SMM only\r1 SMRAM reachable outside SMM too, while the space is "
+    "not locked";
+constexpr char SMM_SPACE_CLOSED[] =
+    "0 Data references in SMM reach SMRAM\r1 No data references to SMRAM, even in SMM\r"
+    "Never set together with SMM Space Open.";
+constexpr char SMM_SPACE_LOCKED[] =
+    "0 Not locked\r1 Locked: SMM Space Open is cleared, and it and this bit become read only";
+constexpr char SMRAM_ENABLE[] =
+    "0 Disabled\r1 128 KB of DRAM at the base segment are reachable in SMM";

@@ -36,6 +36,9 @@ extern const RegisterField fields_vt82c595[];
 extern const RegisterField fields_vt82c580[];
 extern const RegisterField fields_82437fx[];
 extern const RegisterField fields_82434lx[];
+extern const RegisterField fields_82441fx[];
+extern const RegisterField fields_82443lx[];
+extern const RegisterField fields_82443bx[];
 // Thinly sourced tables of further bridges found at device 0.
 extern const RegisterField fields_vt82c597[];
 extern const RegisterField fields_vt82c691[];
