@@ -65,7 +65,17 @@ constexpr SimCpu WithoutCpuid(SimCpu cpu) {
 constexpr SimMachineDesc Board(const char* name, const char* description, SimCpu cpu,
                                SimCaches caches, const SimBridgeImage* bridge,
                                SimCyrix cyrix = NO_CYRIX, double rtc_rate = 1.0) {
-  return {name, description, cpu, caches, bridge, cyrix, 1.0, rtc_rate, false, false, false};
+  return {name,     description, cpu,   caches, bridge, cyrix,          1.0,
+          rtc_rate, false,       false, false,  0,      SIM_MECHANISM_1};
+}
+
+// The same board with its bridge at another device of bus 0, or answering
+// another configuration mechanism.
+constexpr SimMachineDesc PlacedBridge(SimMachineDesc board, uint8_t device,
+                                      SimConfigMechanisms mechanisms) {
+  board.bridge_device = device;
+  board.mechanisms = mechanisms;
+  return board;
 }
 
 }  // namespace
