@@ -56,5 +56,11 @@ const ChipsetEntry chipset_catalogue[] = {
     {0x1025, 0x1435, "Acer Labs, Inc.", "M1435 VL-to-PCI bridge", fields_pci_header_only},
     {0x1060, 0x0891, "UMC", "UM8891BF (8890 chipset)", fields_pci_header_only},
     {0x1060, 0x8891, "UMC", "UM8891BF (8890 chipset)", fields_pci_header_only},
+    // 486 host bridges found away from device 0 of bus 0 (ids and
+    // devices as 86Box's chipset and machine files give them): the UMC UM8881F and the
+    // OPTi 82C822 at device 10h, the SiS 85C496 at device 05h.
+    {0x1060, 0x8881, "UMC", "UM8881F (HB4)", fields_umc8881},
+    {0x1045, 0xC822, "OPTi", "82C822 (PCIB)", fields_opti822},
+    {0x1039, 0x0496, "SiS Technologies", "85C496/497", fields_sis85c496},
     {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
 };
