@@ -1,5 +1,5 @@
-// The tables of the 486 host bridges found away from device 0 (UMC UM8881F,
-// OPTi 82C822, SiS 85C496): their conventions and stated sizes, and the
+// The tables of the 486 host bridges (UMC UM8881F, OPTi 82C822, SiS 85C496,
+// Intel 82424TX/ZX and 82425EX): their conventions and stated sizes, and the
 // simulated UMC board read through its table.
 #include "tables/table_checks.h"
 
@@ -17,6 +17,8 @@ std::vector<ExpectedRow> RowsOf(const RegisterField* table) {
 const std::vector<ExpectedRow> ROWS_UMC = RowsOf(fields_umc8881);
 const std::vector<ExpectedRow> ROWS_OPTI = RowsOf(fields_opti822);
 const std::vector<ExpectedRow> ROWS_SIS = RowsOf(fields_sis85c496);
+const std::vector<ExpectedRow> ROWS_420TX = RowsOf(fields_82424zx);
+const std::vector<ExpectedRow> ROWS_420EX = RowsOf(fields_82425ex);
 
 const std::vector<Span> ID_BYTES = {{0x08, 7, 0}, {0x09, 7, 0}, {0x0A, 7, 0}, {0x0B, 7, 0}};
 
@@ -49,6 +51,23 @@ const StatedTable TABLES[] = {
             {0x56, 0x57, 0x58, 0x59, 0x5A},
             {0x66, 0x67},
             RegisterRange(0xC0, 0xC3)}),
+     ID_BYTES,
+     0,
+     {}},
+    {"Intel82424",
+     fields_82424zx,
+     &ROWS_420TX,
+     21,
+     Union({RegisterRange(0x08, 0x0B), {0x50}, RegisterRange(0x52, 0x56)}),
+     ID_BYTES,
+     0,
+     {}},
+    {"Intel82425",
+     fields_82425ex,
+     &ROWS_420EX,
+     27,
+     Union(
+         {RegisterRange(0x08, 0x0B), {0x40, 0x48, 0x4D, 0x50, 0x52, 0x53, 0x56, 0x57, 0x66, 0x67}}),
      ID_BYTES,
      0,
      {}},
