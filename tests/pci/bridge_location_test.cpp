@@ -10,26 +10,6 @@
 
 namespace {
 
-// Every access to the ports of both mechanisms, the values of byte reads
-// left out: "o CF8 F0", "o CFA 0", "i C003".
-std::vector<std::string> DescribeBothMechanisms(const std::vector<PortAccess>& trace) {
-  std::vector<std::string> out;
-  char text[40];
-  for (const PortAccess& a : trace) {
-    const bool config =
-        (a.port >= 0xCF8 && a.port <= 0xCFF) || (a.port >= 0xC000 && a.port <= 0xCFFF);
-    if (!config)
-      continue;
-    if (a.kind == 'i') {
-      std::snprintf(text, sizeof text, "i %X", a.port);
-    } else {
-      std::snprintf(text, sizeof text, "%c %X %X", a.kind, a.port, a.value);
-    }
-    out.push_back(text);
-  }
-  return out;
-}
-
 std::vector<std::string> Mechanism1DeviceZeroIds() {
   return {"d CF8 80000000", "i CFC",          "d CF8 80000001", "i CFD",  "d CF8 80000002",
           "i CFE",          "d CF8 80000003", "i CFF",          "d CF8 0"};
@@ -104,7 +84,7 @@ TEST_F(BridgeLocationTest, BoardAnsweringOnlyMechanism2IsReadThroughItsWindow) {
   Append(&expected, Mechanism2Probe(0, 0, true));
   for (unsigned reg : {0u, 1u, 0u, 1u, 2u, 3u})
     Append(&expected, Mechanism2Read(0, reg));
-  EXPECT_EQ(DescribeBothMechanisms(sim->trace), expected);
+  EXPECT_EQ(Describe(sim->trace), expected);
   EXPECT_EQ(host_place.mechanism, 2u);
   EXPECT_EQ(host_place.device, 0u);
   ASSERT_NE(current_chipset, nullptr);
@@ -128,7 +108,7 @@ TEST_F(BridgeLocationTest, BoardAnsweringOnlyMechanism2IsReadThroughItsWindow) {
   EXPECT_EQ(sim->config[0x53], 0x0B & ~0x04);
   std::vector<std::string> set_expected = Mechanism2Read(0, 0x53);
   Append(&set_expected, {"o CF8 F0", "o CFA 0", "o C053 B", "o CF8 0"});
-  std::vector<std::string> set_accesses = DescribeBothMechanisms(sim->trace);
+  std::vector<std::string> set_accesses = Describe(sim->trace);
   set_accesses.resize(std::min(set_accesses.size(), set_expected.size()));
   EXPECT_EQ(set_accesses, set_expected);
 }
@@ -164,7 +144,7 @@ TEST_F(BridgeLocationTest, BridgeAwayFromDeviceZeroIsTheFirstHostBridgeOnTheBus)
   }
   for (unsigned reg : {0x00u, 0x01u, 0x0Bu, 0x0Au, 0x00u, 0x01u, 0x02u, 0x03u})
     Append(&expected, Mechanism1Read(0x10, reg));
-  EXPECT_EQ(DescribeBothMechanisms(sim->trace), expected);
+  EXPECT_EQ(Describe(sim->trace), expected);
   EXPECT_EQ(host_vendor_id, 0x1060);
   EXPECT_EQ(host_device_id, 0x8881);
   EXPECT_EQ(host_place.mechanism, 1u);
