@@ -80,4 +80,13 @@ const StatedBoard BOARDS[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Isa486, StatedBoardTest, testing::ValuesIn(BOARDS), LabelOf<StatedBoard>);
 
+// The catalogue reaches each table under its id.
+TEST(Isa486Tables, CatalogueReachesEveryTable) {
+  EXPECT_EQ(CatalogueEntry(0x1060, 0x8881)->fields, fields_umc8881);
+  EXPECT_EQ(CatalogueEntry(0x1045, 0xC822)->fields, fields_opti822);
+  EXPECT_EQ(CatalogueEntry(0x1039, 0x0496)->fields, fields_sis85c496);
+  EXPECT_EQ(CatalogueEntry(0x8086, 0x0483)->fields, fields_82424zx);
+  EXPECT_EQ(CatalogueEntry(0x8086, 0x0486)->fields, fields_82425ex);
+}
+
 }  // namespace
