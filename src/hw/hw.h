@@ -77,8 +77,8 @@ inline void* AllocateTestBuffer(size_t bytes) {
 inline void ReleaseTestBuffer(void* buffer, size_t bytes) {
   current_machine->ReleaseTestBuffer(buffer, bytes);
 }
-inline unsigned HostBridgeBytesReadable() {
-  return current_machine->HostBridgeBytesReadable();
+inline unsigned HostBridgeBytesReadable(unsigned device) {
+  return current_machine->HostBridgeBytesReadable(device);
 }
 inline uint64_t ProcessorTimeAway() {
   return current_machine->ProcessorTimeAway();

@@ -56,10 +56,11 @@ class Machine {
   virtual void* AllocateTestBuffer(size_t bytes) = 0;
   virtual void ReleaseTestBuffer(void* buffer, size_t bytes) = 0;
 
-  // How many configuration bytes of bus 0, device 0, function 0, counted from
-  // offset 0, this machine really reads; reads beyond them answer FFh.  An
-  // operating system may show an ordinary user only the first 64.
-  virtual unsigned HostBridgeBytesReadable() { return 256; }
+  // How many configuration bytes of bus 0, the given device, function 0,
+  // counted from offset 0, this machine really reads; reads beyond them
+  // answer FFh.  An operating system may show an ordinary user only the
+  // first 64.
+  virtual unsigned HostBridgeBytesReadable(unsigned /*device*/) { return 256; }
 
   // Whether the operating system refused a port write made since the last
   // call, which clears it.  A chip ignoring a write is not a refusal; only a

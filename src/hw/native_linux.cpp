@@ -24,7 +24,16 @@
 namespace {
 
 // The port ranges the program uses; everything else is an empty ISA bus.
-enum PortRangeId { CYRIX_RANGE, TIMER_RANGE, RTC_RANGE, PCI_RANGE, PORT_RANGE_COUNT };
+// PCI_WINDOW_RANGE is the I/O window of configuration mechanism #2, whose
+// enable and forward registers lie in PCI_RANGE.
+enum PortRangeId {
+  CYRIX_RANGE,
+  TIMER_RANGE,
+  RTC_RANGE,
+  PCI_RANGE,
+  PCI_WINDOW_RANGE,
+  PORT_RANGE_COUNT
+};
 
 struct PortRange {
   uint16_t first;
@@ -32,7 +41,7 @@ struct PortRange {
 };
 
 constexpr PortRange PORT_RANGES[PORT_RANGE_COUNT] = {
-    {0x22, 0x23}, {0x40, 0x43}, {0x70, 0x71}, {0xCF8, 0xCFF}};
+    {0x22, 0x23}, {0x40, 0x43}, {0x70, 0x71}, {0xCF8, 0xCFF}, {0xC000, 0xCFFF}};
 
 int FindPortRange(uint16_t port) {
   for (int i = 0; i < PORT_RANGE_COUNT; ++i) {
@@ -90,8 +99,12 @@ class NativeLinuxMachine : public NativeProcessorMachine {
       direct_[i] = try_direct_ports && ioperm(r.first, r.last - r.first + 1u, 1) == 0;
     }
     // Tests that stand files in for configuration space must reach them.
-    if (std::getenv(TEST_SYSFS_PCI_VARIABLE) != nullptr)
+    // Served, configuration space answers only mechanism #1: the system
+    // reaches every function, whichever mechanism it found them by.
+    if (std::getenv(TEST_SYSFS_PCI_VARIABLE) != nullptr || !direct_[PCI_RANGE]) {
       direct_[PCI_RANGE] = false;
+      direct_[PCI_WINDOW_RANGE] = false;
+    }
     TimerReset(&timer_, TimerInputClocksNow());
     pci_.address = 0;
     rtc_fd_ = direct_[RTC_RANGE] ? -1 : OpenRtcDevice();
@@ -177,11 +190,13 @@ class NativeLinuxMachine : public NativeProcessorMachine {
     affinity_saved_ = false;
   }
 
-  unsigned HostBridgeBytesReadable() override {
+  unsigned HostBridgeBytesReadable(unsigned device) override {
     if (direct_[PCI_RANGE])
       return 256;
-    if (bridge_bytes_readable_ == 0)
-      bridge_bytes_readable_ = OsPciBytesReadable(0, 0, 0);
+    if (bridge_bytes_readable_ == 0 || bridge_device_ != device) {
+      bridge_bytes_readable_ = OsPciBytesReadable(0, device, 0);
+      bridge_device_ = device;
+    }
     return bridge_bytes_readable_;
   }
 
@@ -248,6 +263,7 @@ class NativeLinuxMachine : public NativeProcessorMachine {
   uint8_t cmos_index_ = 0;
   int rtc_fd_ = -1;
   unsigned bridge_bytes_readable_ = 0;  // 0: not yet found out
+  unsigned bridge_device_ = 0;          // the device it was found out for
   bool write_refused_ = false;
   int64_t away_so_far_ = 0;
 

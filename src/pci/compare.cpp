@@ -48,7 +48,7 @@ const ChipsetEntry* FindCatalogued(uint16_t vendor_id, uint16_t device_id) {
 
 void TakeReportedSide(BridgeSide* side) {
   std::memset(side->bytes, 0xFF, sizeof side->bytes);
-  side->readable = HostBridgeBytesReadable();
+  side->readable = HostBridgeBytesReadable(host_place.device);
   if (side->readable > CONFIG_BYTES)
     side->readable = CONFIG_BYTES;
   for (unsigned i = 0; i < side->readable; ++i)

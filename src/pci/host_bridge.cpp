@@ -56,7 +56,68 @@ void ReportMissingDescription(const RegisterField& field) {
 
 }  // namespace
 
+namespace {
+
+constexpr uint8_t BRIDGE_BASE_CLASS = 0x06;
+constexpr uint8_t HOST_BRIDGE_SUBCLASS = 0x00;
+constexpr unsigned MECHANISM_1_LAST_DEVICE = 31;
+constexpr unsigned MECHANISM_2_LAST_DEVICE = 15;
+
+uint16_t ReadConfigWord(ConfigPlace place, unsigned reg) {
+  const uint8_t low = ReadConfigByte(place, reg);
+  const uint8_t high = ReadConfigByte(place, reg + 1);
+  return static_cast<uint16_t>(high << 8 | low);
+}
+
+// The first device of bus 0 from device 1 on that answers and calls itself a
+// host bridge (class code 06h/00h), or false.  Only function 0 is looked at,
+// so the address never carries a function number: on a board answering only
+// mechanism #2 the second byte of a mechanism #1 address lands in 0CF9h,
+// the reset control register of the chipsets of the time, whose reset bits
+// (2-0) a function number would reach.
+bool FindHostBridgeByClass(unsigned mechanism, unsigned last_device, ConfigPlace* found) {
+  for (unsigned device = 1; device <= last_device; ++device) {
+    const ConfigPlace place = {mechanism, device};
+    if (ReadConfigWord(place, 0x00) == 0xFFFF)
+      continue;
+    if (ReadConfigByte(place, 0x0B) == BRIDGE_BASE_CLASS &&
+        ReadConfigByte(place, 0x0A) == HOST_BRIDGE_SUBCLASS) {
+      *found = place;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Device 0 did not answer through mechanism #1.  Boards that answer only
+// mechanism #2 keep their bridge at device 0 of it or among its sixteen
+// devices; the 486 boards answering mechanism #1 put it at a device of their
+// own.  Nothing found leaves everything as device 0 answered it.
+void LocateHostBridge() {
+  ConfigPlace place = {1, 0};
+  bool found = false;
+  if (Mechanism2Present()) {
+    const ConfigPlace device0 = {2, 0};
+    found = ReadConfigWord(device0, 0x00) != 0xFFFF;
+    if (found) {
+      place = device0;
+    } else {
+      found = FindHostBridgeByClass(2, MECHANISM_2_LAST_DEVICE, &place);
+    }
+  }
+  if (!found)
+    found = FindHostBridgeByClass(1, MECHANISM_1_LAST_DEVICE, &place);
+  if (!found)
+    return;
+  host_place = place;
+  host_vendor_id = ReadConfigWord(place, 0x00);
+  host_device_id = ReadConfigWord(place, 0x02);
+}
+
+}  // namespace
+
 void DetectHostBridge() {
+  host_place = ConfigPlace{1, 0};
   PciSelect(0, 0, 0, 0x00);
   uint8_t vendor_low = PciReadByte();
   PciSelect(0, 0, 0, 0x01);
@@ -69,6 +130,8 @@ void DetectHostBridge() {
 
   host_vendor_id = static_cast<uint16_t>(vendor_high << 8 | vendor_low);
   host_device_id = static_cast<uint16_t>(device_high << 8 | device_low);
+  if (host_vendor_id == 0xFFFF)
+    LocateHostBridge();
 
   current_chipset = nullptr;
   for (const ChipsetEntry* entry = chipset_catalogue; entry->vendor_id != 0xFFFF; ++entry) {
@@ -173,7 +236,7 @@ void PrintHostBridgeReport(bool verbose, ConfigSource source) {
   // An operating system may show an ordinary user only the start of
   // configuration space, and lspci -xxx saves only that much for one; the
   // rest reads as all ones, which must not pass for the chipset's settings.
-  const unsigned readable = HostBridgeBytesReadable();
+  const unsigned readable = HostBridgeBytesReadable(host_place.device);
   if (readable < 256 && source == BYTES_FROM_SAVED_DUMP) {
     PagedPrintTo(stderr,
                  "The saved dump holds only the first %u of the host bridge's 256 configuration "
@@ -192,6 +255,11 @@ void PrintHostBridgeReport(bool verbose, ConfigSource source) {
   } else {
     PagedPrint("Unsupported Device: VendorID = %04x, DeviceID = %04X\n", host_vendor_id,
                host_device_id);
+  }
+  // Said only where the bridge is not where it is looked for first.
+  if (host_place.device != 0 || host_place.mechanism != 1) {
+    PagedPrint("Found at bus 0, device %02Xh, function 0%s\n", host_place.device,
+               host_place.mechanism == 2 ? ", through configuration mechanism #2" : "");
   }
 
   PagedPrint("-----PCI HostBridge raw data----------------------\n");

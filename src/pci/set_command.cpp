@@ -220,7 +220,7 @@ SetResult ApplySetSpec(const char* spec, SetMode mode, bool force, bool verbose)
 
   // A byte that could not be read is not known, and writing it back with
   // the field changed would put all ones into the bits around the field.
-  if (reg >= HostBridgeBytesReadable()) {
+  if (reg >= HostBridgeBytesReadable(host_place.device)) {
     set_write_refused = true;
     PagedPrintTo(stderr, "Register %02X could not be read, so it was not written.\n", reg);
     return SET_CONTINUE;

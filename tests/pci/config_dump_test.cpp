@@ -169,7 +169,7 @@ TEST(DumpMachine, ServesTheDumpAsTheHostBridgeAndOnlyThat) {
   UseMachine(machine, false);
   // The count reaches the machine, so the report can tell read bytes from
   // the rest.
-  EXPECT_EQ(HostBridgeBytesReadable(), 64u);
+  EXPECT_EQ(HostBridgeBytesReadable(0), 64u);
   EXPECT_EQ(ReadHostRegister(0x00), 0x80);
   EXPECT_EQ(ReadHostRegister(0x3F), 0xBF);
   EXPECT_EQ(ReadHostRegister(0x40), 0xFF);

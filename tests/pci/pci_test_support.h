@@ -31,17 +31,20 @@ inline SimMachineDesc BareMachine(const SimBridgeImage* bridge) {
   return BarePc("GenuineIntel", 0x052C, 0x000001BF, 133.0, bridge);
 }
 
+// The accesses to the ports of both configuration mechanisms: 0CF8h-0CFFh
+// and the mechanism #2 window C000h-CFFFh.
 inline std::vector<PortAccess> PciAccesses(const std::vector<PortAccess>& trace) {
   std::vector<PortAccess> out;
   for (const PortAccess& a : trace) {
-    if (a.port == 0xCF8 || (a.port >= 0xCFC && a.port <= 0xCFF))
+    if ((a.port >= 0xCF8 && a.port <= 0xCFF) || (a.port >= 0xC000 && a.port <= 0xCFFF))
       out.push_back(a);
   }
   return out;
 }
 
 // The trace with the values of byte reads left out, as "d CF8 80000050",
-// "i CFC", "o CFE 1F": what was selected, where it was read and what was written.
+// "i CFC", "o CFE 1F", "o CFA 0", "i C003": what was selected, where it was
+// read and what was written.
 inline std::vector<std::string> Describe(const std::vector<PortAccess>& trace) {
   std::vector<std::string> out;
   char text[40];

@@ -12,10 +12,12 @@
 
 namespace {
 
-const char* const NAMES[] = {
-    "p55c-430tx",   "p54c-430hx",   "p54c-430vx",   "k6-sis5571", "k6-2-sis5591", "p54c-sis5596",
-    "6x86-sis5597", "p55c-ali1531", "k6-2-ali1541", "k6-vp2",     "6x86mx-vpx",   "486dx2-nocpuid",
-    "p54c-430fx",   "p5-60-lx",     "ppro-440fx",   "p2-440lx",   "p3-440bx",     "k6-2-mvp3",    "p3-apollo-pro133"};
+const char* const NAMES[] = {"p55c-430tx",    "p54c-430hx",   "p54c-430vx",       "k6-sis5571",
+                             "k6-2-sis5591",  "p54c-sis5596", "6x86-sis5597",     "p55c-ali1531",
+                             "k6-2-ali1541",  "k6-vp2",       "6x86mx-vpx",       "486dx2-nocpuid",
+                             "p54c-430fx",    "p5-60-lx",     "ppro-440fx",       "p2-440lx",
+                             "p3-440bx",      "k6-2-mvp3",    "p3-apollo-pro133", "p5-66-lx-mech2",
+                             "486dx4-umc8881"};
 
 uint32_t BridgeIds(SimMachine& m) {
   uint32_t ids = 0;
@@ -120,6 +122,27 @@ TEST(SimCatalogue, MachinesShowWhatTheyStandFor) {
   SimMachine old(*FindSimMachine("486dx2-nocpuid"));
   EXPECT_EQ(old.IdFlagChangeable(), 0);
   EXPECT_EQ(BridgeIds(old), 0xFFFFFFFFu);
+
+  // The 430LX board that answers only mechanism #2: nothing behind 0CFCh,
+  // the ids in the window once the key is in the enable register.
+  SimMachine mech2(*FindSimMachine("p5-66-lx-mech2"));
+  EXPECT_EQ(BridgeIds(mech2), 0xFFFFFFFFu);
+  EXPECT_EQ(mech2.InByte(0xC002), 0xFF);
+  mech2.OutByte(0xCF8, 0xF0);
+  EXPECT_EQ(mech2.InByte(0xC002), 0xA3);
+  EXPECT_EQ(mech2.InByte(0xC003), 0x04);
+  EXPECT_EQ(mech2.InByte(0xC102), 0xFF);
+  mech2.OutByte(0xCF8, 0x00);
+  EXPECT_EQ(mech2.InByte(0xC002), 0xFF);
+
+  // The UMC board: device 0 is empty, the bridge answers at device 10h.
+  SimMachine umc(*FindSimMachine("486dx4-umc8881"));
+  EXPECT_EQ(BridgeIds(umc), 0xFFFFFFFFu);
+  umc.OutDword(0xCF8, 0x80008002);
+  EXPECT_EQ(umc.InByte(0xCFE), 0x81);
+  umc.OutDword(0xCF8, 0x8000800B);
+  EXPECT_EQ(umc.InByte(0xCFF), 0x06);
+  EXPECT_EQ(umc.InByte(0xCF8), 0xFF);  // no mechanism #2 here
 }
 
 // A little of everything a run does, polled the way the program polls.

@@ -1,5 +1,7 @@
 // The chipset section inside whole runs: always probed, printed unless
 // -nochipset, every field of a known bridge in table order.
+#include <cstring>
+
 #include "pci_in_process.h"
 
 namespace {
@@ -48,18 +50,27 @@ TEST(ChipsetSectionRun, KnownBridgeListsEveryFieldInTableOrder) {
             std::string::npos);
 }
 
-// The named 430FX and 430LX boards, run as a user runs them: their bridges
-// are catalogued, named, and read through their own tables.
-TEST(ChipsetSectionRun, The430FxAnd430LxBoardsDecode) {
+// The named 430FX and 430LX boards and those whose bridge is not at device 0
+// of mechanism #1, run as a user runs them: their bridges are found,
+// catalogued, named, placed where the first look did not find them, and
+// read through their own tables.
+TEST(ChipsetSectionRun, The430FxAnd430LxAnd486BoardsDecode) {
   const struct {
     const char* machine;
     const char* device;
+    const char* place;  // the line after the device line; nullptr: none
     const char* field_line;
   } boards[] = {
-      {"KORVALT_MACHINE=p54c-430fx", "Device: [122d] Triton FX (82437FX)\n",
+      {"KORVALT_MACHINE=p54c-430fx", "Device: [122d] Triton FX (82437FX)\n", nullptr,
        "52:6-7:L2 Cache Size                   = 01       ; 01: 256 KB\n"},
-      {"KORVALT_MACHINE=p5-60-lx", "Device: [04a3] Mercury/Neptune (82434LX/NX)\n",
+      {"KORVALT_MACHINE=p5-60-lx", "Device: [04a3] Mercury/Neptune (82434LX/NX)\n", nullptr,
        "08    :Revision ID Code                = 00000011 ; 00000011: 82434LX\n"},
+      {"KORVALT_MACHINE=p5-66-lx-mech2", "Device: [04a3] Mercury/Neptune (82434LX/NX)\n",
+       "Found at bus 0, device 00h, function 0, through configuration mechanism #2\n",
+       "08    :Revision ID Code                = 00000011 ; 00000011: 82434LX\n"},
+      {"KORVALT_MACHINE=486dx4-umc8881", "Device: [8881] UM8881F (HB4)\n",
+       "Found at bus 0, device 10h, function 0\n",
+       "50:0-2:L2 Cache Size                   = 100      ; 100: 512 KB\n"},
   };
   for (const auto& b : boards) {
     SCOPED_TRACE(b.machine);
@@ -69,7 +80,14 @@ TEST(ChipsetSectionRun, The430FxAnd430LxBoardsDecode) {
     ProgramResult run = RunWithoutTerminal(request);
     EXPECT_EQ(run.exit_status, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_NE(run.out.find(b.device), std::string::npos);
+    const size_t device = run.out.find(b.device);
+    ASSERT_NE(device, std::string::npos);
+    const size_t after = device + std::strlen(b.device);
+    if (b.place != nullptr) {
+      EXPECT_EQ(run.out.find(b.place), after);
+    } else {
+      EXPECT_EQ(run.out.find("Found at"), std::string::npos);
+    }
     EXPECT_NE(run.out.find("-----Translated PCI HostBridge data"), std::string::npos);
     EXPECT_NE(run.out.find(b.field_line), std::string::npos);
   }

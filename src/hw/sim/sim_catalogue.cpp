@@ -25,6 +25,7 @@ constexpr uint32_t EDX_P3 = 0x0387FBFF;
 // left it: FPU to PSE36 except bit 10 (reserved) and PSN, then MMX, FXSR
 // and SSE.
 constexpr uint32_t EDX_P3_NO_PSN = 0x0383FBFF;
+constexpr uint32_t EDX_486DX4 = 0x00000003;  // FPU VME: no time-stamp counter
 
 constexpr SimCyrix NO_CYRIX = {false, 0x00, 0x00, false};
 // A 6x86 as its BIOS leaves it: register mapping off; ccr4 says whether
@@ -72,7 +73,17 @@ constexpr SimCpu WithoutCpuid(SimCpu cpu) {
 constexpr SimMachineDesc Board(const char* name, const char* description, SimCpu cpu,
                                SimCaches caches, const SimBridgeImage* bridge,
                                SimCyrix cyrix = NO_CYRIX, double rtc_rate = 1.0) {
-  return {name, description, cpu, caches, bridge, cyrix, 1.0, rtc_rate, false, false, false};
+  return {name,     description, cpu,   caches, bridge, cyrix,          1.0,
+          rtc_rate, false,       false, false,  0,      SIM_MECHANISM_1};
+}
+
+// The same board with its bridge at another device of bus 0, or answering
+// another configuration mechanism.
+constexpr SimMachineDesc PlacedBridge(SimMachineDesc board, uint8_t device,
+                                      SimConfigMechanisms mechanisms) {
+  board.bridge_device = device;
+  board.mechanisms = mechanisms;
+  return board;
 }
 
 }  // namespace
@@ -141,8 +152,21 @@ const SimMachineDesc sim_catalogue[] = {
           &SIM_BRIDGE_VT82C598),
     Board("p3-apollo-pro133",
           "Pentium III 933 MHz, VIA VT82C694X (Apollo Pro133A), 16 KB L1 data, 256 KB L2",
-          Intel(0x0686, EDX_P3_NO_PSN, 933.33), {16 * 1024, 256 * 1024, 2.0, 4.0, 28.0, 2.0, 4.0, 21.0},
-          &SIM_BRIDGE_VT82C694X),
+          Intel(0x0686, EDX_P3_NO_PSN, 933.33),
+          {16 * 1024, 256 * 1024, 2.0, 4.0, 28.0, 2.0, 4.0, 21.0}, &SIM_BRIDGE_VT82C694X),
+    // The board answers configuration mechanism #2 alone, as 86Box's 430LX
+    // boards do (src/machine/m_at_socket4.c).
+    PlacedBridge(Board("p5-66-lx-mech2",
+                       "Pentium 66 MHz, Intel 430LX answering configuration mechanism #2 only",
+                       Intel(0x0517, EDX_P5, 66.67, true),
+                       {8 * 1024, 256 * 1024, 2.0, 3.0, 6.0, 2.0, 2.0, 4.0}, &SIM_BRIDGE_82434LX),
+                 0x00, SIM_MECHANISM_2_ONLY),
+    // The UM8881 sits at device 10h, as on 86Box's UMC 8881 boards.
+    PlacedBridge(
+        Board("486dx4-umc8881", "Intel 486DX4-100, UMC 8881 host bridge at PCI device 10h",
+              Intel(0x0480, EDX_486DX4, 100.00),
+              {16 * 1024, 256 * 1024, 4.0, 15.0, 27.0, 4.0, 12.0, 15.0}, &SIM_BRIDGE_UMC8881),
+        0x10, SIM_MECHANISM_1),
     {},
 };
 

@@ -1,5 +1,5 @@
 // The devices of a simulated PC behind their ports: 8254 channel 0, the
-// CMOS clock, PCI configuration mechanism #1 and the Cyrix configuration
+// CMOS clock, PCI configuration mechanisms #1 and #2 and the Cyrix configuration
 // registers.  Each takes its time from the machine's virtual clock count.
 #include <cmath>
 
@@ -65,27 +65,74 @@ void SimMachine::CmosWrite(uint8_t value) {
     cmos_ram_[cmos_index_] = value;
 }
 
-// ---- PCI configuration mechanism #1 ------------------------------------------
+// ---- PCI configuration mechanisms #1 and #2 ------------------------------------
 
-// Only bus 0, device 0, function 0 exists; everything else reads as all ones,
-// as an empty slot on a PCI bus does.  The bridge's register behind a data
-// port, or -1 when the access reaches nothing.
-int SimMachine::PciBridgeRegister(uint16_t port) const {
-  const PciTarget target = DecodePciAccess(&pci_, port);
-  if (desc_.bridge == nullptr || !target.enabled || target.bus != 0 || target.device != 0 ||
+// Only the bridge exists, at function 0 of its device on bus 0; everything
+// else reads as all ones, as an empty slot on a PCI bus does.  Each
+// mechanism's ports answer only on a board whose chipset has it; elsewhere
+// they are empty ISA ports.  A 32-bit write to 0CF8h on a board with
+// mechanism #2 alone is dropped, as 86Box does (src/pci.c).
+bool SimMachine::AnswersMechanism1() const {
+  return desc_.bridge != nullptr && desc_.mechanisms != SIM_MECHANISM_2_ONLY;
+}
+
+bool SimMachine::AnswersMechanism2() const {
+  return desc_.bridge != nullptr && desc_.mechanisms != SIM_MECHANISM_1;
+}
+
+// The bridge's register a decoded access reaches, or -1.
+int SimMachine::BridgeRegister(const PciTarget& target) const {
+  if (!target.enabled || target.bus != 0 || target.device != desc_.bridge_device ||
       target.function != 0) {
     return -1;
   }
   return static_cast<int>(target.reg);
 }
 
+// The bridge's register behind a mechanism #1 data port or a port of the
+// mechanism #2 window, or -1 when the access reaches nothing.  The window
+// (PCI 2.0, 3.7.4.1.2) is open while the key in bits 7-4 of the enable
+// register is not 0; bits 3-1 give the function, the forward register the
+// bus, and the port's bits 11-8 the device and 7-0 the register.
+int SimMachine::PciBridgeRegister(uint16_t port) const {
+  if (port >= 0xCFC && port <= 0xCFF)
+    return AnswersMechanism1() ? BridgeRegister(DecodePciAccess(&pci_, port)) : -1;
+  if (port < 0xC000 || port > 0xCFFF || !AnswersMechanism2())
+    return -1;
+  PciTarget target;
+  target.enabled = (enable_register_ & 0xF0) != 0;
+  target.bus = forward_register_;
+  target.device = (port >> 8) & 0xF;
+  target.function = (enable_register_ >> 1) & 7;
+  target.reg = port & 0xFF;
+  return BridgeRegister(target);
+}
+
 uint8_t SimMachine::PciRead(uint16_t port) const {
+  if (AnswersMechanism2()) {
+    // The enable register keeps the key and the function, as 86Box's does.
+    if (port == 0xCF8)
+      return static_cast<uint8_t>(enable_register_ & 0xFE);
+    if (port == 0xCFA)
+      return forward_register_;
+  }
   const int reg = PciBridgeRegister(port);
   return reg < 0 ? 0xFF : config[reg];
 }
 
 void SimMachine::PciWrite(uint16_t port, uint8_t value) {
-  const int reg = PciBridgeRegister(port);
+  if (AnswersMechanism2() && port == 0xCF8) {
+    enable_register_ = value;
+    return;
+  }
+  if (AnswersMechanism2() && port == 0xCFA) {
+    forward_register_ = value;
+    return;
+  }
+  WriteBridgeRegister(PciBridgeRegister(port), value);
+}
+
+void SimMachine::WriteBridgeRegister(int reg, uint8_t value) {
   if (reg < 0)
     return;
   config[reg] = static_cast<uint8_t>((config[reg] & ~write_mask[reg]) | (value & write_mask[reg]));

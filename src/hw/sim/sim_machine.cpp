@@ -38,6 +38,12 @@ bool DivisorHitsFlawedTable(double x) {
   return ((mantissa >> 42) & 0x3F) == 0x3F;
 }
 
+// The ports of the two configuration mechanisms: 0CF8h-0CFFh and the
+// window C000h-CFFFh.
+bool IsPciPort(uint16_t port) {
+  return (port >= 0xCF8 && port <= 0xCFF) || (port >= 0xC000 && port <= 0xCFFF);
+}
+
 }  // namespace
 
 SimMachine::SimMachine(const SimMachineDesc& desc) : desc_(desc) {
@@ -81,7 +87,7 @@ uint8_t SimMachine::InByte(uint16_t port) {
       value = TimerReadCount(&timer_, TimerTicks());
     } else if (port == 0x71) {
       value = CmosRead();
-    } else if (port >= 0xCFC && port <= 0xCFF) {
+    } else if (IsPciPort(port)) {
       value = PciRead(port);
     }
   }
@@ -109,7 +115,7 @@ void SimMachine::OutByte(uint16_t port, uint8_t value) {
     cmos_index_ = value & 0x7F;  // bit 7 is the NMI mask, not part of the index
   } else if (port == 0x71) {
     CmosWrite(value);
-  } else if (port >= 0xCFC && port <= 0xCFF) {
+  } else if (IsPciPort(port)) {
     PciWrite(port, value);
   }
 }
@@ -119,7 +125,8 @@ void SimMachine::OutDword(uint16_t port, uint32_t value) {
   Record('d', port, value);
   cyrix_index_ = -1;
   if (port == 0xCF8) {
-    pci_.address = value;
+    if (AnswersMechanism1())
+      pci_.address = value;
   } else if (port == 0xCFC) {
     for (uint16_t lane = 0; lane < 4; ++lane) {
       PciWrite(static_cast<uint16_t>(0xCFC + lane), static_cast<uint8_t>(value >> (8 * lane)));

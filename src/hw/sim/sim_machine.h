@@ -43,6 +43,13 @@ struct SimCyrix {
   bool mapen_locked;  // writes to C3h bits 7-4 are ignored
 };
 
+// Which PCI configuration mechanisms the board's chipset answers.
+enum SimConfigMechanisms {
+  SIM_MECHANISM_1,       // 0CF8h as a 32-bit address, data at 0CFCh-0CFFh
+  SIM_MECHANISM_2_ONLY,  // enable 0CF8h, forward 0CFAh, window C000h-CFFFh
+  SIM_MECHANISMS_BOTH,   // either, as some 486 chipsets answer
+};
+
 struct SimMachineDesc {
   const char* name;
   const char* description;  // one line, shown in the list of names
@@ -55,6 +62,8 @@ struct SimMachineDesc {
   bool rtc_dead;                  // seconds register never changes
   bool timer_dead;                // 8254 count never changes
   bool allocation_fails;          // the benchmark buffer is refused
+  uint8_t bridge_device;          // the bridge's device number on bus 0
+  SimConfigMechanisms mechanisms;
 };
 
 // One port access as a test sees it: 'i' byte in, 'o' byte out, 'd' dword out.
@@ -124,9 +133,13 @@ class SimMachine : public Machine {
   uint64_t TimerTicks() const;
   uint8_t CmosRead() const;
   void CmosWrite(uint8_t value);
+  bool AnswersMechanism1() const;
+  bool AnswersMechanism2() const;
+  int BridgeRegister(const PciTarget& target) const;
   int PciBridgeRegister(uint16_t port) const;
   uint8_t PciRead(uint16_t port) const;
   void PciWrite(uint16_t port, uint8_t value);
+  void WriteBridgeRegister(int reg, uint8_t value);
   bool CyrixIndexAnswers(uint8_t index) const;
   uint8_t CyrixRead();
   void CyrixWrite(uint8_t value);
@@ -141,6 +154,8 @@ class SimMachine : public Machine {
   uint64_t port_clocks_;
 
   PciMechanismModel pci_{};
+  uint8_t enable_register_ = 0;   // mechanism #2 at 0CF8h: key and function
+  uint8_t forward_register_ = 0;  // mechanism #2 at 0CFAh: the bus
   TimerChannelModel timer_{};
 
   uint8_t cmos_index_ = 0;

@@ -64,5 +64,16 @@ const ChipsetEntry chipset_catalogue[] = {
     {0x1025, 0x1435, "Acer Labs, Inc.", "M1435 VL-to-PCI bridge", fields_pci_header_only},
     {0x1060, 0x0891, "UMC", "UM8891BF (8890 chipset)", fields_pci_header_only},
     {0x1060, 0x8891, "UMC", "UM8891BF (8890 chipset)", fields_pci_header_only},
+    // 486 host bridges found away from device 0 of bus 0 (ids and
+    // devices as 86Box's chipset and machine files give them): the UMC UM8881F and the
+    // OPTi 82C822 at device 10h, the SiS 85C496 at device 05h.
+    {0x1060, 0x8881, "UMC", "UM8881F (HB4)", fields_umc8881},
+    {0x1045, 0xC822, "OPTi", "82C822 (PCIB)", fields_opti822},
+    {0x1039, 0x0496, "SiS Technologies", "85C496/497", fields_sis85c496},
+    // The Intel 486 bridges: the 82424TX/ZX at device 0, answering only
+    // configuration mechanism #2, and the 82425EX at device 05h (ids as
+    // FreeBSD sys/pci/pcisupport.c and 86Box give them).
+    {0x8086, 0x0483, "Intel", "Saturn/Saturn II (82424TX/ZX)", fields_82424zx},
+    {0x8086, 0x0486, "Intel", "Aries (82425EX)", fields_82425ex},
     {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
 };

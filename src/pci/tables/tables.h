@@ -48,6 +48,11 @@ extern const RegisterField fields_sis5600[];
 extern const RegisterField fields_m1621[];
 extern const RegisterField fields_vl82c591[];
 extern const RegisterField fields_pci_header_only[];
+extern const RegisterField fields_umc8881[];
+extern const RegisterField fields_opti822[];
+extern const RegisterField fields_sis85c496[];
+extern const RegisterField fields_82424zx[];
+extern const RegisterField fields_82425ex[];
 
 // bit_spec decoding, shared by the report and the set command.
 inline unsigned FieldLowestBit(uint32_t bit_spec) {

@@ -41,3 +41,4 @@ extern const SimBridgeImage SIM_BRIDGE_VT82C595;
 extern const SimBridgeImage SIM_BRIDGE_VT82C580VPX;
 extern const SimBridgeImage SIM_BRIDGE_VT82C598;
 extern const SimBridgeImage SIM_BRIDGE_VT82C694X;
+extern const SimBridgeImage SIM_BRIDGE_UMC8881;
