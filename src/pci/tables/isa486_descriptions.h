@@ -1,6 +1,6 @@
 // Descriptions shared by the tables of the 486 host bridges, whose makers'
 // datasheets are not public; what they say comes from the PCI Local Bus
-// specification's header layout and from 86Box's models of the chips.
+// 2.1 header layout and from 86Box's models of the chips.
 #pragma once
 
 // The identification bytes every PCI function has (PCI Local Bus 2.1, 6.2.1).

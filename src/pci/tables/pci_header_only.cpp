@@ -1,7 +1,7 @@
 // The fields every PCI host bridge has in its configuration header, for the
 // bridges whose own registers no public source explains, or which keep them
 // outside PCI configuration space (the ALi M1489's sit behind ports 22h and
-// 23h).  These rows follow the PCI Local Bus Specification's header; the
+// 23h).  These rows follow the PCI Local Bus 2.1 header layout; the
 // bridges are named by RBIL INTERRUP.E (tables 00760, 00798) and 86Box's
 // chipset models, and the dump shows the rest of their bytes.
 #include "pci/tables/descriptions_common.h"
