@@ -1,7 +1,8 @@
-// The 82441FX (440FX), 82443LX/EX (440LX/EX) and 82443BX/ZX (440BX/ZX) field
-// tables: their stated shape, the facts a user tunes by (SDRAM CAS latency and
-// RAS timings, DRAM type, shadowing, SMRAM, the memory hole, the AGP
-// aperture), and the simulated Slot 1 and Socket 8 boards read through them.
+// The 82441FX (440FX), 82443LX/EX (440LX/EX), 82443BX/ZX (440BX/ZX) and
+// 82443GX field tables and the 450KX/GX PCI bridge's: their stated shape, the
+// facts a user tunes by (SDRAM CAS latency and RAS timings, DRAM type,
+// shadowing, SMRAM, the memory hole, the AGP aperture), and the simulated
+// Slot 1 and Socket 8 boards read through them.
 #include "hw/sim/sim_machine.h"
 #include "tables/table_checks.h"
 
