@@ -170,6 +170,34 @@ TEST_F(BridgeLocationTest, BridgeAwayFromDeviceZeroIsTheFirstHostBridgeOnTheBus)
   EXPECT_EQ(set_accesses[4], "o CFC 3");
 }
 
+TEST_F(BridgeLocationTest, LateBridgesAwayFromDeviceZeroAreFoundAndNamed) {
+  // The 450KX/GX's PCI bridge at device 19h and the STPC's at 0Bh: the scan
+  // must pass over the devices below and reach the catalogue's names.
+  struct Board {
+    uint16_t vendor;
+    uint16_t device;
+    uint8_t at;
+    const char* device_line;
+    const char* location;
+  };
+  const Board boards[] = {
+      {0x8086, 0x84C4, 0x19, "Device: [84c4] 450KX/GX PCI Bridge (82454KX/GX)",
+       "Found at bus 0, device 19h, function 0\n"},
+      {0x104A, 0x020A, 0x0B, "Device: [020a] STPC Atlas/Consumer-II/Elite",
+       "Found at bus 0, device 0Bh, function 0\n"},
+  };
+  for (const Board& b : boards) {
+    SCOPED_TRACE(b.device_line);
+    BridgeBytes bridge(b.vendor, b.device, HostBridgeClass());
+    Detect(&bridge.image, b.at, SIM_MECHANISM_1);
+    EXPECT_EQ(host_place.device, b.at);
+    ASSERT_NE(current_chipset, nullptr);
+    const std::string report = Report();
+    EXPECT_NE(report.find(std::string(b.device_line) + "\n"), std::string::npos) << report;
+    EXPECT_NE(report.find(b.location), std::string::npos) << report;
+  }
+}
+
 TEST_F(BridgeLocationTest, OnlyAHostBridgeClassIsTaken) {
   // A device that answers but is no host bridge (a display, 03h/00h) is
   // passed over, and so is a bridge of another kind (06h/01h, PCI to ISA).

@@ -65,7 +65,8 @@ TEST_F(HostBridgeTest, CatalogueMatchNeedsBothIds) {
       {0x1106, 0x1585, fields_vt82c580, "Apollo VPX (VT82C580VPX)"},
       {0x1039, 0x5597, fields_sis5597, "5597/5598"},
       {0x8086, 0x7100, fields_82439tx, "Triton TX (82439TX)"},
-      {0x8086, 0x71A0, nullptr, nullptr},  // a real bridge the catalogue lacks
+      {0x8086, 0x71A0, fields_82443gx, "440GX (82443GX)"},
+      {0x8086, 0x7181, nullptr, nullptr},  // the 440LX's AGP bridge, never a host bridge
       {0x1039, 0x7100, nullptr, nullptr},  // known device id under another vendor
       {0x1106, 0x0586, nullptr, nullptr},
   };

@@ -1,7 +1,8 @@
-// The 82441FX (440FX), 82443LX/EX (440LX/EX) and 82443BX/ZX (440BX/ZX) field
-// tables: their stated shape, the facts a user tunes by (SDRAM CAS latency and
-// RAS timings, DRAM type, shadowing, SMRAM, the memory hole, the AGP
-// aperture), and the simulated Slot 1 and Socket 8 boards read through them.
+// The 82441FX (440FX), 82443LX/EX (440LX/EX), 82443BX/ZX (440BX/ZX) and
+// 82443GX field tables and the 450KX/GX PCI bridge's: their stated shape, the
+// facts a user tunes by (SDRAM CAS latency and RAS timings, DRAM type,
+// shadowing, SMRAM, the memory hole, the AGP aperture), and the simulated
+// Slot 1 and Socket 8 boards read through them.
 #include "hw/sim/sim_machine.h"
 #include "tables/table_checks.h"
 
@@ -61,6 +62,41 @@ const StatedTable TABLES[] = {
                   {0x7A, 1, 1}}),
      15,
      HeaderReadings({{{0x57, 4, 3}, 1}, {{0x58, 1, 1}, 1}, {{0x73, 5, 5}, 1}, {{0x90, 7, 7}, 1}})},
+    {"GX", fields_82443gx, nullptr, 165,
+     Union({HEADER_REGISTERS,
+            AGP_REGISTERS,
+            RegisterRange(0x50, 0x53),
+            {0x57},
+            RegisterRange(0x59, 0x68),
+            RegisterRange(0x72, 0x76),
+            RegisterRange(0x78, 0x7C),
+            RegisterRange(0x80, 0x83),
+            RegisterRange(0x90, 0x92)}),
+     AgpFixedAnd({{0x51, 7, 7},
+                  {0x57, 5, 5},
+                  {0x73, 5, 5},
+                  {0x73, 4, 4},
+                  {0x73, 3, 3},
+                  {0x7A, 3, 3},
+                  {0x7A, 1, 1}}),
+     13, HeaderReadings({{{0x57, 4, 3}, 1}, {{0x73, 5, 5}, 1}, {{0x90, 7, 7}, 1}})},
+    {"KX",
+     fields_82454kx,
+     nullptr,
+     83,
+     Union({{0x04, 0x05, 0x07, 0x08, 0x0D, 0x40, 0x41, 0x43},
+            RegisterRange(0x48, 0x4C),
+            {0x51, 0x53, 0x54, 0x55, 0x57},
+            RegisterRange(0x58, 0x5F),
+            {0x70, 0x71},
+            RegisterRange(0x78, 0x7F),
+            {0x88, 0x89, 0x8B, 0x8C, 0x8D, 0x9C},
+            RegisterRange(0xA4, 0xA7),
+            {0xB0, 0xB1, 0xB4, 0xB5, 0xB8, 0xB9, 0xBB, 0xBC},
+            {0xC0, 0xC1, 0xC4, 0xC5, 0xC6, 0xC8, 0xCA, 0xCB}}),
+     {{0x04, 2, 2}, {0x07, 2, 1}, {0x08, 7, 0}, {0x49, 7, 0}, {0xB4, 7, 0}, {0xB5, 7, 0}},
+     3,
+     {{{0x04, 2, 2}, 1}, {{0x07, 2, 1}, 1}, {{0x58, 1, 1}, 1}}},
 };
 INSTANTIATE_TEST_SUITE_P(IntelP6, StatedTableTest, testing::ValuesIn(TABLES), LabelOf<StatedTable>);
 
@@ -120,7 +156,7 @@ TEST(IntelP6Tables, DramTypesAndRefresh) {
 // the sources say so; the 82441FX's hole codes are unconfirmed, so its row
 // names no setting.
 TEST(IntelP6Tables, ShadowSmramHoleAndAperture) {
-  for (const RegisterField* t : {fields_82441fx, fields_82443lx, fields_82443bx}) {
+  for (const RegisterField* t : {fields_82441fx, fields_82443lx, fields_82443bx, fields_82443gx}) {
     EXPECT_EQ(ChoiceFor(t, "C0000-C3FFF Control", 0x1),
               "xx01 Read only: reads from DRAM, writes to PCI");
     EXPECT_EQ(ChoiceFor(t, "BIOS ROM (F0000-FFFFF) Control", 0x7), "xx11 Read/Write: DRAM");

@@ -16,7 +16,7 @@ class UnknownBridgeRun : public ::testing::Test {
     for (const SimRegInit& r : bridge.regs)
       expected[r.reg] = r.value;
   }
-  BridgeBytes bridge{0x8086, 0x71A0, {{0x51, 0xFF, 0xFF}, {0x53, 0x00, 0xFF}, {0x5A, 0x00, 0x01}}};
+  BridgeBytes bridge{0x8086, 0x7181, {{0x51, 0xFF, 0xFF}, {0x53, 0x00, 0xFF}, {0x5A, 0x00, 0x01}}};
   SimMachineDesc desc = BareMachine(&bridge.image);
   SimMachine sim{desc};
   uint8_t expected[256];
@@ -40,7 +40,7 @@ TEST_F(UnknownBridgeRun, ForceAppliesEverySpecBeforeTheSectionIsPrinted) {
   expected[0x5A] = 0x01;
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
-  EXPECT_EQ(run.out, BANNER + lines + "Unsupported Device: VendorID = 8086, DeviceID = 71A0\n" +
+  EXPECT_EQ(run.out, BANNER + lines + "Unsupported Device: VendorID = 8086, DeviceID = 7181\n" +
                          ExpectedDump(expected));
 }
 
@@ -50,7 +50,7 @@ TEST_F(UnknownBridgeRun, WithoutForceSetCommandsAreSkippedSilently) {
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out, BANNER +
                          std::string("Unsupported Device: VendorID = 8086, DeviceID = "
-                                     "71A0\n") +
+                                     "7181\n") +
                          ExpectedDump(expected));
   EXPECT_FALSE(DataPortWritten(sim.trace));
 }

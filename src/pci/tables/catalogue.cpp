@@ -32,6 +32,11 @@ const ChipsetEntry chipset_catalogue[] = {
     {0x8086, 0x7180, "Intel", "440LX/EX (82443LX/EX)", fields_82443lx},
     {0x8086, 0x7190, "Intel", "440BX/ZX (82443BX/ZX)", fields_82443bx},
     {0x8086, 0x7192, "Intel", "440BX/ZX, AGP off (82443BX/ZX)", fields_82443bx},
+    // RBIL INTERRUP.E lists 71A0h and 71A2h as the 82443GX with its AGP port
+    // on and off; 86Box models it as a BX.  Its table rests on the BX's
+    // documentation.
+    {0x8086, 0x71A0, "Intel", "440GX (82443GX)", fields_82443gx},
+    {0x8086, 0x71A2, "Intel", "440GX, AGP off (82443GX)", fields_82443gx},
     // Bridges at device 0 that 86Box's boards carry, with tables from thin
     // sources (each table's file names them).  Ids: RBIL INTERRUP.E tables
     // 00756 (SiS 0406h, 5511h) and 00817 (VIA 0597h), pci.ids (VIA 0598h,
@@ -75,5 +80,18 @@ const ChipsetEntry chipset_catalogue[] = {
     // FreeBSD sys/pci/pcisupport.c and 86Box give them).
     {0x8086, 0x0483, "Intel", "Saturn/Saturn II (82424TX/ZX)", fields_82424zx},
     {0x8086, 0x0486, "Intel", "Aries (82425EX)", fields_82425ex},
+    // The 450KX/GX (Orion): RBIL INTERRUP.E lists 84C4h as the 82454KX/GX
+    // PCI bridge, found at device 19h (86Box intel_i450kx.c), and 84C5h as
+    // its memory controller at device 14h, whose registers no source gives.
+    {0x8086, 0x84C4, "Intel", "450KX/GX PCI Bridge (82454KX/GX)", fields_82454kx},
+    {0x8086, 0x84C5, "Intel", "450KX/GX Memory Controller (82453KX/GX)", fields_pci_header_only},
+    // The STMicroelectronics STPC system-on-chips, their host bridge at
+    // device 0Bh (86Box src/chipset/stpc.c, which shows no meaning for the
+    // bridge's own registers).  pci.ids lists 104Ah:020Ah as the Atlas,
+    // Consumer-S and Consumer-IIA north bridge and 104Ah:0564h as the
+    // Client's; 86Box's Client answers 0564h under vendor 100Eh.
+    {0x104A, 0x020A, "STMicroelectronics", "STPC Atlas/Consumer-II/Elite", fields_pci_header_only},
+    {0x104A, 0x0564, "STMicroelectronics", "STPC Client", fields_pci_header_only},
+    {0x100E, 0x0564, "STMicroelectronics", "STPC Client", fields_pci_header_only},
     {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
 };

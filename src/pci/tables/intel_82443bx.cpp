@@ -7,27 +7,14 @@
 // (write masks and power-on values of the BX and ZX).
 #include "pci/tables/descriptions_common.h"
 #include "pci/tables/field_bits.h"
+#include "pci/tables/intel_82443bx_descriptions.h"
 #include "pci/tables/intel_descriptions.h"
 #include "pci/tables/intel_p6_descriptions.h"
 #include "pci/tables/tables.h"
 
 namespace {
 
-constexpr char TWO_OR_THREE_CLOCKS[] = "0 3 clocks\r1 2 clocks";
 constexpr char BX_ONLY_CHOICE[] = "0 Disabled\r1 Enabled\r82443BX only; the 82443ZX has no ECC.";
-
-// 74h-75h SDRAM row page size, RBIL 01150.
-constexpr char ROW_PAGE_SIZE[] = "00 2 KB\r01 4 KB\r10 8 KB\r11 Reserved\rEDO rows use 2 KB.";
-// 79h banks per row, RBIL 01152 and coreboot (RBIL's "bit 7 is row 0"
-// contradicts its own bits 15-8; bit 8, 79h bit 0, is row 0).
-constexpr char BANKS_PER_ROW[] = "0 Two banks\r1 Four banks";
-
-// 80h-83h error address pointer, RBIL 01155.
-constexpr char ERROR_ADDRESS[] =
-    "Bits of the address at which the first parity or ECC error occurred.\rRead only.";
-constexpr char SCRR_RATE[] =
-    "OSCCLKs between two refresh requests while suspended; bits 11-0 span 7Ch and 7Bh.\r"
-    "Default 038h.";
 
 }  // namespace
 
@@ -86,22 +73,15 @@ const RegisterField fields_82443bx[] = {
     // straddle 51h and 50h.  86Box writes 50h bits 7-5, 3 and 1-0, 51h bits
     // 7 and 3-0 (the frequency in bits 5-4 is strapped), 52h bits 2-0 and
     // all of 53h.
-    {0x53, Field(7, 0), 0, "SDRAM Rows Without ECC",
-     "One bit per row, bit 0 for row 0: a set bit marks a row without ECC components.\r"
-     "A double-sided DIMM takes two rows."},
-    {0x52, Field(2, 2), 0, "Host Bus Fast Data Ready",
-     "0 DRAM data on the host bus one clock after the snoop result is sampled\r"
-     "1 DRAM data on the same clock as the snoop result: one clock faster"},
+    {0x53, Field(7, 0), 0, "SDRAM Rows Without ECC", BX_SDRAM_ROWS_WITHOUT_ECC},
+    {0x52, Field(2, 2), 0, "Host Bus Fast Data Ready", BX_HOST_BUS_FAST_DATA_READY},
     {0x52, Field(1, 1), 0, "ECC Signals Always Driven for EDO",
      "0 Normal mode\r1 ECC signals always driven\r82443BX only."},
-    {0x52, Field(0, 0), 0, "IDSEL Redirection",
-     "0 The bridge takes IDSEL1 (AD12)\r1 The bridge takes IDSEL7 (AD18); bus 0 device 7 "
-     "configuration cycles go to device 1"},
+    {0x52, Field(0, 0), 0, "IDSEL Redirection", BX_IDSEL_REDIRECTION},
     {0x51, Field(7, 7), 0, "WSC# Handshake Disable", WSC_HANDSHAKE_DISABLE},
     {0x51, Field(5, 4), 0, "Host/DRAM Frequency",
      "00 100 MHz\r01 Reserved\r10 66 MHz\r11 Reserved\rLatched from a strap at reset."},
-    {0x51, Field(3, 3), 0, "AGP-to-PCI Access Enable",
-     "0 Disabled\r1 Enabled\rAGP-to-PCI traffic may not target ISA devices."},
+    {0x51, Field(3, 3), 0, "AGP-to-PCI Access Enable", BX_AGP_TO_PCI_ACCESS_ENABLE},
     {0x51, Field(2, 2), 0, "PCI Agent to Aperture Access Disable", PCI_TO_APERTURE_DISABLE},
     {0x51, Field(1, 1), 0, "Aperture Access Global Enable", APERTURE_GLOBAL_ENABLE},
     {0x51, Field(0, 0), 0, "DRAM Data Integrity Mode Bit 8",
@@ -113,21 +93,15 @@ const RegisterField fields_82443bx[] = {
     {0x50, Field(6, 6), 0, "ECC Diagnostic Mode", BX_ONLY_CHOICE},
     {0x50, Field(5, 5), 0, "MDA Present", MDA_PRESENT},
     {0x50, Field(3, 3), 0, "USWC Write Post During I/O Bridge Access", DISABLED_ENABLED},
-    {0x50, Field(2, 2), 0, "In-Order Queue Depth",
-     "0 Depth 1: no pipelining on the processor bus\r1 The maximum, four"},
+    {0x50, Field(2, 2), 0, "In-Order Queue Depth", BX_IN_ORDER_QUEUE_DEPTH},
 
     // 57h DRAM control, RBIL 01145 and coreboot; 86Box writes bits 5-0
     // (bits 3-0 on the 82443ZX) and powers it on as 28h.
-    {0x57, Fixed(5, 5), 1, "Module Mode Configuration",
-     "0 Staggered self-refresh entry; with SDRAMPWR (76h bit 4) set, 3 DIMMs and dynamic "
-     "power-down, else 4 DIMMs without it\r1 Self-refresh entry not staggered; 3 DIMMs, only "
-     "CKE0 driven, no dynamic power-down\rRead only."},
+    {0x57, Fixed(5, 5), 1, "Module Mode Configuration", BX_MODULE_MODE_CONFIGURATION},
     {0x57, Field(4, 3), 1, "DRAM Type",
      "00 EDO\r01 SDRAM\r10 Registered SDRAM, 82443BX only\r11 Reserved\r"
      "The types cannot be mixed."},
-    {0x57, Field(2, 0), 0, "DRAM Refresh Rate",
-     "000 Refresh disabled\r001 15.6 us\r010 31.2 us\r011 62.4 us\r100 124.8 us\r101 249.6 us\r"
-     "11x Reserved"},
+    {0x57, Field(2, 0), 0, "DRAM Refresh Rate", BX_DRAM_REFRESH_RATE},
 
     // 58h DRAM timing for EDO, RBIL 01146; 86Box writes bits 1-0, default 03h.
     {0x58, Field(1, 1), 1, "EDO RASx# Wait State",
@@ -176,20 +150,13 @@ const RegisterField fields_82443bx[] = {
 
     // 73h extended SMRAM control, RBIL 01149; 86Box writes bits 7-6 and 2-0
     // and holds bits 5-3 at 1 (power-on 38h).
-    {0x73, Field(7, 7), 0, "High SMRAM Enable",
-     "0 Compatible SMRAM at A0000h\r1 High SMRAM at 100A0000h-100FFFFFh, reaching DRAM "
-     "A0000h-FFFFFh"},
-    {0x73, Field(6, 6), 0, "Extended SMRAM Access Error",
-     "Write 1 to clear\r0 None\r1 The extended SMRAM range was accessed outside SMM while the "
-     "space was not open"},
-    {0x73, Fixed(5, 5), 1, "SMRAM Write-Through Caching", "1 Enabled\rHardwired to 1."},
-    {0x73, Fixed(4, 4), 1, "SMRAM L1 Caching", "1 Enabled\rHardwired to 1."},
-    {0x73, Fixed(3, 3), 1, "SMRAM L2 Caching", "1 Enabled\rHardwired to 1."},
-    {0x73, Field(2, 1), 0, "TSEG Size",
-     "00 128 KB\r01 256 KB\r10 512 KB\r11 1 MB\rRead only once SMRAM is locked."},
-    {0x73, Field(0, 0), 0, "TSEG Enable",
-     "0 Disabled\r1 The top of DRAM becomes extended SMRAM, 256 MB above its own address\r"
-     "Read only once SMRAM is locked."},
+    {0x73, Field(7, 7), 0, "High SMRAM Enable", BX_HIGH_SMRAM_ENABLE},
+    {0x73, Field(6, 6), 0, "Extended SMRAM Access Error", BX_EXTENDED_SMRAM_ACCESS_ERROR},
+    {0x73, Fixed(5, 5), 1, "SMRAM Write-Through Caching", BX_HARDWIRED_ENABLED},
+    {0x73, Fixed(4, 4), 1, "SMRAM L1 Caching", BX_HARDWIRED_ENABLED},
+    {0x73, Fixed(3, 3), 1, "SMRAM L2 Caching", BX_HARDWIRED_ENABLED},
+    {0x73, Field(2, 1), 0, "TSEG Size", BX_TSEG_SIZE},
+    {0x73, Field(0, 0), 0, "TSEG Enable", BX_TSEG_ENABLE},
 
     // 74h-75h SDRAM row page size, two bits per row, RBIL 01150.
     {0x74, Field(1, 0), 0, "Row 0 SDRAM Page Size", ROW_PAGE_SIZE},
@@ -205,27 +172,16 @@ const RegisterField fields_82443bx[] = {
     // 77h bits 1-0.
     {0x77, Field(1, 0), 0, "Idle/Pipeline DRAM Leadoff Timing",
      "00 Illegal\r01 One clock added to the leadoff\r10 Illegal\r11 Illegal"},
-    {0x76, Field(7, 5), 0, "SDRAM Mode Select",
-     "000 Normal operation\r001 NOP command on every SDRAM cycle\r"
-     "010 All-banks precharge on every SDRAM cycle\r011 Mode register set on every SDRAM "
-     "cycle\r100 CBR cycle on every SDRAM cycle\r101 Reserved\r11x Reserved\r"
-     "The special modes serve SDRAM initialization by the BIOS."},
-    {0x76, Field(4, 4), 0, "SDRAMPWR",
-     "0 3 DIMM configuration\r1 4 DIMM configuration\rWith 57h bit 5, sets how the CKE "
-     "signals are driven."},
-    {0x76, Field(3, 3), 0, "Leadoff Command Timing",
-     "0 4 CS# clocks: 100 MHz, or 66 MHz with heavy address loads\r"
-     "1 3 CS# clocks: 66 MHz with light loads"},
-    {0x76, Field(2, 2), 0, "SDRAM CAS# Latency", "0 3 DCLKs\r1 2 DCLKs"},
+    {0x76, Field(7, 5), 0, "SDRAM Mode Select", BX_SDRAM_MODE_SELECT},
+    {0x76, Field(4, 4), 0, "SDRAMPWR", BX_SDRAMPWR},
+    {0x76, Field(3, 3), 0, "Leadoff Command Timing", BX_LEADOFF_COMMAND_TIMING},
+    {0x76, Field(2, 2), 0, "SDRAM CAS# Latency", BX_SDRAM_CAS_LATENCY},
     {0x76, Field(1, 1), 0, "SDRAM RAS# to CAS# Delay", TWO_OR_THREE_CLOCKS},
     {0x76, Field(0, 0), 0, "SDRAM RAS# Precharge", TWO_OR_THREE_CLOCKS},
 
     // 78h-79h paging policy, RBIL 01152 and coreboot; 86Box writes 78h bits
     // 3-0 and all of 79h.
-    {0x78, Field(3, 0), 0, "DRAM Idle Timer",
-     "0000 0 clocks\r0001 2 clocks\r0010 4 clocks\r0011 8 clocks\r0100 10 clocks\r"
-     "0101 12 clocks\r0110 16 clocks\r0111 32 clocks\r1xxx Never: pages stay open when idle\r"
-     "Idle clocks before all open pages are precharged."},
+    {0x78, Field(3, 0), 0, "DRAM Idle Timer", BX_DRAM_IDLE_TIMER},
     {0x79, Field(0, 0), 0, "Row 0 Banks", BANKS_PER_ROW},
     {0x79, Field(1, 1), 0, "Row 1 Banks", BANKS_PER_ROW},
     {0x79, Field(2, 2), 0, "Row 2 Banks", BANKS_PER_ROW},
@@ -238,26 +194,20 @@ const RegisterField fields_82443bx[] = {
     // 7Ah power management control, RBIL 01153 and coreboot; 86Box keeps
     // bits 3 and 1 read-only.
     {0x7A, Field(7, 7), 0, "SDRAM Power-Down for Idle Rows", DISABLED_ENABLED},
-    {0x7A, Field(6, 6), 0, "ACPI Control Register Enable",
-     "0 Disabled\r1 The ACPI control register answers at port 22h"},
+    {0x7A, Field(6, 6), 0, "ACPI Control Register Enable", BX_ACPI_CONTROL_REGISTER_ENABLE},
     // coreboot reads 1 as self refresh, as RBIL does for the 82439TX's bit of
     // the same name; RBIL's 82443BX table has it the other way round.
-    {0x7A, Field(5, 5), 0, "Suspend Refresh Type",
-     "0 CBR refresh\r1 Self refresh\rRBIL's 82443BX table reads the two codes the other way "
-     "round."},
-    {0x7A, Field(4, 4), 0, "Normal Refresh Enable",
-     "0 Disabled\r1 Enabled\rMust be set before DRAM is used after a reset."},
-    {0x7A, Fixed(3, 3), 0, "Quick Start Mode", "0 Off\r1 Processor quick start mode\rRead only."},
-    {0x7A, Field(2, 2), 0, "Gated Clock Enable",
-     "0 Disabled\r1 Clocks gated while all buses are idle"},
+    {0x7A, Field(5, 5), 0, "Suspend Refresh Type", BX_SUSPEND_REFRESH_TYPE},
+    {0x7A, Field(4, 4), 0, "Normal Refresh Enable", BX_NORMAL_REFRESH_ENABLE},
+    {0x7A, Fixed(3, 3), 0, "Quick Start Mode", BX_QUICK_START_MODE},
+    {0x7A, Field(2, 2), 0, "Gated Clock Enable", BX_GATED_CLOCK_ENABLE},
     {0x7A, Fixed(1, 1), 0, "AGP Disable",
      "0 AGP port on (device 7190h)\r1 AGP port off (device 7192h)\rRead only."},
     {0x7A, Field(0, 0), 0, "CPU Reset Without PCIRST", DISABLED_ENABLED},
 
     // 7Bh-7Ch suspend CBR refresh rate, RBIL 01154; 86Box writes 7Bh and 7Ch,
     // default 0038h.
-    {0x7C, Field(4, 4), 0, "Suspend CBR Refresh Auto-Adjust",
-     "0 Off: bits 11-0 must cover the worst case\r1 Rate adjusted from the OSCCLKs counted"},
+    {0x7C, Field(4, 4), 0, "Suspend CBR Refresh Auto-Adjust", BX_SUSPEND_CBR_REFRESH_AUTO_ADJUST},
     {0x7C, Field(3, 0), 0, "Suspend CBR Refresh Rate Bits 11-8", SCRR_RATE},
     {0x7B, Field(7, 0), 0, "Suspend CBR Refresh Rate Bits 7-0", SCRR_RATE},
 
@@ -276,12 +226,9 @@ const RegisterField fields_82443bx[] = {
     {0x90, Field(5, 5), 0, "SERR# on Invalid Translation Table Entry", SERR_ON_ERROR_P6},
     {0x90, Field(4, 4), 0, "SERR# on Received Target Abort", SERR_ON_ERROR_P6},
     {0x90, Field(3, 3), 0, "SERR# on Thermal DRAM Throttling", SERR_ON_ERROR_P6},
-    {0x90, Field(2, 2), 0, "SERR# Mode",
-     "0 Asserted for one PCI clock\r1 Level mode, for SERR# wired to EXTSMI#"},
-    {0x90, Field(1, 1), 0, "SERR# on Multiple-Bit DRAM Error",
-     "0 No SERR# for this error\r1 SERR# asserted\rClear on systems without ECC."},
-    {0x90, Field(0, 0), 0, "SERR# on Single-Bit ECC Error",
-     "0 No SERR# for this error\r1 SERR# asserted\rClear on systems without ECC."},
+    {0x90, Field(2, 2), 0, "SERR# Mode", BX_SERR_MODE},
+    {0x90, Field(1, 1), 0, "SERR# on Multiple-Bit DRAM Error", BX_SERR_ON_MULTIPLE_BIT_DRAM_ERROR},
+    {0x90, Field(0, 0), 0, "SERR# on Single-Bit ECC Error", BX_SERR_ON_SINGLE_BIT_ECC_ERROR},
 
     // 91h-92h error status, RBIL 01157; 86Box clears 91h bits 4 and 0 and
     // 92h bits 4-0 on a 1.
@@ -314,7 +261,7 @@ const RegisterField fields_82443bx[] = {
     // and B1h bits 7 and 5.
     {0xB0, Field(7, 7), 0, "GTLB Enable", GTLB_ENABLE},
     {0xB1, Field(7, 7), 0, "Snoopable Write/AGP Read Ordering Disable",
-     "0 Snoopable writes and AGP reads kept in order\r1 Ordering not forced"},
+     BX_SNOOPABLE_WRITE_AGP_READ_ORDERING_DISABLE},
     {0xB1, Field(5, 5), 0, "Aperture Write-AGP Read Synchronization", APERTURE_WRITE_SYNC},
 
     // B4h aperture size, RBIL 01162; 86Box writes bits 5-0.

@@ -39,6 +39,7 @@ extern const RegisterField fields_82434lx[];
 extern const RegisterField fields_82441fx[];
 extern const RegisterField fields_82443lx[];
 extern const RegisterField fields_82443bx[];
+extern const RegisterField fields_82443gx[];
 // Thinly sourced tables of further bridges found at device 0.
 extern const RegisterField fields_vt82c597[];
 extern const RegisterField fields_vt82c691[];
@@ -53,6 +54,7 @@ extern const RegisterField fields_opti822[];
 extern const RegisterField fields_sis85c496[];
 extern const RegisterField fields_82424zx[];
 extern const RegisterField fields_82425ex[];
+extern const RegisterField fields_82454kx[];
 
 // bit_spec decoding, shared by the report and the set command.
 inline unsigned FieldLowestBit(uint32_t bit_spec) {
