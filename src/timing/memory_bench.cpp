@@ -49,23 +49,53 @@ struct BenchMemory {
   size_t shared_bytes;  // 0: the flush area is the static one
 };
 
-// How many passes a row's empty twin and its timed loop each get after the
-// first.  Where interrupts really are off, one: it is exact.  Where the
-// system can take the processor away inside a pass, the passes go on until
-// there have been `most`, or at least `least` and the phase has taken its
-// share of time (which bounds the whole section).
+// The cycles of the block's accesses net of the loop around them, where
+// interrupts really are off: each loop twice, the second pass counted.  The
+// empty twin has the timed loop's trip count, so subtracting it leaves only
+// the accesses.  The first timed pass meets a block the flush has driven out
+// of the caches; the second finds whatever of it the caches could hold.
+int32_t MeasureSecondPasses(RowKind kind, unsigned char* block, long size) {
+  uint32_t trips = size > 0 ? static_cast<uint32_t>(size / BYTES_PER_TRIP) : 0;
+
+  for (int pass = 0; pass < 2; ++pass) {
+    StartStopwatch();
+    RunEmptyBursts(block, trips);
+    StopStopwatch();
+  }
+  uint32_t empty_cycles = CycleElapsed();
+  int32_t t = 0;
+  for (int pass = 0; pass < 2; ++pass) {
+    StartStopwatch();
+    if (kind == READ_ROW) {
+      RunReadBursts(block, trips);
+    } else {
+      RunWriteBursts(block, trips);
+    }
+    StopStopwatch();
+    t = static_cast<int32_t>(CycleElapsed() - empty_cycles);
+    if (kind == WRITE_ROW)
+      ClearBlock(block, static_cast<size_t>(size > 0 ? size : 0));
+  }
+  return t;
+}
+
+// Where the system can take the processor away inside a pass, each loop
+// gets at least `least` passes after the first, more until the phase has
+// taken its share of time (which bounds the whole section), `most` at the
+// most.
 struct PassBound {
   int least;
   int most;
   uint64_t phase_cycles;
-  uint32_t counter_step;  // the finest interval the counter shows; 0: unknown
 };
 
-// The counted passes of one phase: the empty twin's or the timed loop's.
-struct PhaseReadings {
-  uint32_t cycles[REPEATED_PASSES_MOST];
-  int count;
-};
+// How many passes this machine's rows take; one where it is exact.
+PassBound BoundForThisMachine(double clock_mhz) {
+  if (!TimedPassesDisturbable())
+    return PassBound{1, 1, 0};
+  double cycles = clock_mhz > 0 ? clock_mhz * PHASE_MICROSECONDS : 0.0;
+  return PassBound{REPEATED_PASSES_LEAST, REPEATED_PASSES_MOST, static_cast<uint64_t>(cycles)};
+}
 
 bool AnotherPass(int passes, uint64_t phase_start, const PassBound& bound) {
   if (passes >= bound.most)
@@ -73,116 +103,64 @@ bool AnotherPass(int passes, uint64_t phase_start, const PassBound& bound) {
   return passes < bound.least || ReadTimeStampCounter() - phase_start < bound.phase_cycles;
 }
 
-uint32_t TimeEmptyPass(const unsigned char* block, uint32_t trips) {
+// One pass of the empty twin (empty) or the timed loop; the write row, after
+// each pass and outside the timed interval, fills its block with zero bytes.
+uint32_t TimePass(bool empty, RowKind kind, unsigned char* block, uint32_t trips, size_t bytes) {
   StartStopwatch();
-  RunEmptyBursts(block, trips);
-  StopStopwatch();
-  return CycleElapsed();
-}
-
-// The write row, outside the timed interval, fills its block with zero bytes
-// after each pass.
-uint32_t TimeAccessPass(RowKind kind, unsigned char* block, uint32_t trips, size_t bytes) {
-  StartStopwatch();
-  if (kind == READ_ROW) {
+  if (empty) {
+    RunEmptyBursts(block, trips);
+  } else if (kind == READ_ROW) {
     RunReadBursts(block, trips);
   } else {
     RunWriteBursts(block, trips);
   }
   StopStopwatch();
   uint32_t elapsed = CycleElapsed();
-  if (kind == WRITE_ROW)
+  if (!empty && kind == WRITE_ROW)
     ClearBlock(block, bytes);
   return elapsed;
 }
 
-// A phase's passes after the first, which only brings the loop (and for the
-// timed loop, whatever of the block the caches hold) in and is not counted.
-void TimePhase(bool empty, RowKind kind, unsigned char* block, long size, const PassBound& bound,
-               PhaseReadings* readings) {
+// The fastest of a phase's passes after the first, which brings the loop
+// (and for the timed loop, whatever of the block the caches hold) in and is
+// not counted.  A disturbed pass is only ever slower than an undisturbed one.
+uint32_t FastestPass(bool empty, RowKind kind, unsigned char* block, long size,
+                     const PassBound& bound) {
   uint32_t trips = size > 0 ? static_cast<uint32_t>(size / BYTES_PER_TRIP) : 0;
   size_t bytes = static_cast<size_t>(size > 0 ? size : 0);
-  if (empty) {
-    TimeEmptyPass(block, trips);
-  } else {
-    TimeAccessPass(kind, block, trips, bytes);
+  TimePass(empty, kind, block, trips, bytes);
+  uint64_t phase_start = ReadTimeStampCounter();
+  uint32_t fastest = TimePass(empty, kind, block, trips, bytes);
+  for (int passes = 1; AnotherPass(passes, phase_start, bound); ++passes) {
+    uint32_t cycles = TimePass(empty, kind, block, trips, bytes);
+    if (cycles < fastest)
+      fastest = cycles;
   }
-  uint64_t phase_start = bound.most > 1 ? ReadTimeStampCounter() : 0;
-  readings->count = 0;
-  do {
-    readings->cycles[readings->count++] =
-        empty ? TimeEmptyPass(block, trips) : TimeAccessPass(kind, block, trips, bytes);
-  } while (AnotherPass(readings->count, phase_start, bound));
+  return fastest;
 }
 
-// The length of an undisturbed pass: the fastest reading, a disturbed pass
-// being only ever slower.  Where the counter moves in steps of many cycles
-// (one every 10 ns on some processors), a pass shows as one of two readings
-// a step apart, depending on where between two steps it began; over passes
-// that begin anywhere within a step, the mean of those two is the true
-// length.
-double UndisturbedPassCycles(const PhaseReadings& readings, uint32_t counter_step) {
-  uint32_t fastest = readings.cycles[0];
-  for (int i = 1; i < readings.count; ++i) {
-    if (readings.cycles[i] < fastest)
-      fastest = readings.cycles[i];
-  }
-  double excess = 0.0;
-  int within_step = 0;
-  for (int i = 0; i < readings.count; ++i) {
-    if (readings.cycles[i] - fastest <= counter_step) {
-      excess += readings.cycles[i] - fastest;
-      ++within_step;
-    }
-  }
-  return fastest + excess / within_step;
-}
-
-// The cycles of the block's accesses net of the loop around them.  The
-// empty twin has the timed loop's trip count, so subtracting it leaves only
-// the accesses; the two are taken alike.
-double MeasureNetCycles(RowKind kind, unsigned char* block, long size, const PassBound& bound) {
-  PhaseReadings empty;
-  PhaseReadings timed;
-  TimePhase(true, kind, block, size, bound, &empty);
-  TimePhase(false, kind, block, size, bound, &timed);
-  return UndisturbedPassCycles(timed, bound.counter_step) -
-         UndisturbedPassCycles(empty, bound.counter_step);
-}
-
-// The smallest difference between two counter reads that differ at all.
-uint32_t MeasureCounterStep() {
-  uint32_t step = 0;
-  for (int i = 0; i < COUNTER_STEP_READS; ++i) {
-    uint64_t first = ReadTimeStampCounter();
-    uint64_t second = ReadTimeStampCounter();
-    uint64_t difference = second - first;
-    if (difference > 0 && (step == 0 || difference < step))
-      step = static_cast<uint32_t>(difference);
-  }
-  return step;
-}
-
-PassBound BoundForThisMachine(double clock_mhz) {
-  if (!TimedPassesDisturbable())
-    return PassBound{1, 1, 0, 0};
-  double cycles = clock_mhz > 0 ? clock_mhz * PHASE_MICROSECONDS : 0.0;
-  return PassBound{REPEATED_PASSES_LEAST, REPEATED_PASSES_MOST, static_cast<uint64_t>(cycles),
-                   MeasureCounterStep()};
+// The net cycles of a row.  Where one pass may be disturbed, the empty twin
+// and the timed loop are taken alike, each as its fastest pass.
+int32_t MeasureNetCycles(RowKind kind, unsigned char* block, long size, const PassBound& bound) {
+  if (bound.most <= 1)
+    return MeasureSecondPasses(kind, block, size);
+  uint32_t empty_cycles = FastestPass(true, kind, block, size, bound);
+  uint32_t timed_cycles = FastestPass(false, kind, block, size, bound);
+  return static_cast<int32_t>(timed_cycles - empty_cycles);
 }
 
 double MeasureRow(RowKind kind, unsigned char* block, long size, double clock_mhz) {
   const PassBound bound = BoundForThisMachine(clock_mhz);
   DisableInterrupts();
-  double t = MeasureNetCycles(kind, block, size, bound);
+  int32_t t = MeasureNetCycles(kind, block, size, bound);
   // A loop no slower than its empty twin has no time to show; it is timed
   // again before the row says so.
-  for (int attempt = 1; !(t > 0) && attempt < ROW_ATTEMPTS; ++attempt)
+  for (int attempt = 1; t <= 0 && attempt < ROW_ATTEMPTS; ++attempt)
     t = MeasureNetCycles(kind, block, size, bound);
   EnableInterrupts();
 
   const char* label = kind == READ_ROW ? "READ " : "WRITE";
-  if (!(t > 0) || size <= 0) {
+  if (t <= 0 || size <= 0) {
     PagedPrint("%s% 5ldK: not timed: no time beyond the empty loop's in %d tries\n", label,
                size / 1024, ROW_ATTEMPTS);
     return 0.0;
@@ -194,7 +172,7 @@ double MeasureRow(RowKind kind, unsigned char* block, long size, double clock_mh
     PagedPutChar('-', stdout);
   PagedPutChar('|', stdout);
   PagedPutChar('\n', stdout);
-  return t / static_cast<double>(size);
+  return static_cast<double>(t) / static_cast<double>(size);
 }
 
 unsigned char* RowBlock(const BenchMemory& memory, long kb, int best_window) {
@@ -293,11 +271,11 @@ bool ObtainBenchMemory(BenchMemory* memory) {
 
 }  // namespace
 
-MemoryRowFigures ComputeRowFigures(double net_cycles, long size, double clock_mhz) {
+MemoryRowFigures ComputeRowFigures(int32_t net_cycles, long size, double clock_mhz) {
   MemoryRowFigures figures = {0.0, 0.0, 0};
   // No positive net cycles: the loop ran faster than its empty twin could
   // resolve, and a bandwidth would be infinite or negative.
-  if (!(net_cycles > 0) || size <= 0)
+  if (net_cycles <= 0 || size <= 0)
     return figures;
   double t = net_cycles;
   double bytes = static_cast<double>(size);

@@ -24,12 +24,10 @@ constexpr size_t SMALLEST_FLUSH_AREA = 2097152;
 // Linux and Windows), a row's empty twin and its timed loop each get at
 // least REPEATED_PASSES_LEAST passes after the first, more until
 // PHASE_MICROSECONDS have gone by, REPEATED_PASSES_MOST at the most; the
-// fastest counts.  Elsewhere one pass is exact.  COUNTER_STEP_READS pairs of
-// counter reads find how finely the counter shows an interval.
+// fastest counts.  Elsewhere one pass is exact.
 constexpr int REPEATED_PASSES_LEAST = 4;
-constexpr int REPEATED_PASSES_MOST = 200;
+constexpr int REPEATED_PASSES_MOST = 1000;
 constexpr double PHASE_MICROSECONDS = 1000.0;
-constexpr int COUNTER_STEP_READS = 1000;
 // A row that shows no time beyond its empty twin is measured this many times
 // before it says so.
 constexpr int ROW_ATTEMPTS = 2;
@@ -56,4 +54,4 @@ struct MemoryRowFigures {
 
 // The figures of a row from its net cycles.  No positive net cycles give
 // 0.0, 0.0 and an empty bar (such a row is printed as not timed instead).
-MemoryRowFigures ComputeRowFigures(double net_cycles, long size, double clock_mhz);
+MemoryRowFigures ComputeRowFigures(int32_t net_cycles, long size, double clock_mhz);
