@@ -312,21 +312,18 @@ TEST_F(MemoryBench, SmallRamMeasuresTheBlocksThatFitAndSaysWhichNot) {
     std::string first_line;
   };
   const Case cases[] = {
-      // A PC of 8 MB: the 8192K block would leave no room to flush.
+      // An 8 MB PC: the 8192K block would leave no room to flush.
       {6u << 20, 13, "Rows of 8192K are left out: too little memory (6144 KB free)."},
-      // Between 16 and 18 MB every row fits, the 8192K one beside a smaller
-      // flush area.
+      // From 16 MB every row fits, the 8192K one beside a smaller flush.
       {(29u << 20) / 2, 14, "     [size]: [clk/burst] [MB/sec]"},
       {3u << 20, 11,
-       "Rows of 2048K, 4096K and 8192K are left out: too little memory "
-       "(3072 KB free)."},
+       "Rows of 2048K, 4096K and 8192K are left out: too little memory (3072 KB free)."},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ram);
     probe.shared_bytes = c.ram;
     probe.events.clear();
-    // The window at 1000 KB clears fastest, so that window rows have RAM
-    // on both sides to flush.
+    // The window at 1000 KB clears fastest: window rows flush on both sides.
     probe.clear_cost = [&](const void* at, size_t bytes) -> uint64_t {
       if (bytes != WINDOW_SIZE)
         return 0;
@@ -337,49 +334,34 @@ TEST_F(MemoryBench, SmallRamMeasuresTheBlocksThatFitAndSaysWhichNot) {
     ASSERT_EQ(lines.size(), 2u * c.rows + 2 + (c.rows < 14 ? 1 : 0));
     EXPECT_EQ(lines[0], c.first_line);
 
-    // Windows only where the buffer has room; each row's flush is ahead of
-    // it, outside its block, inside the RAM, and no larger than the full
-    // flush area.
+    // Everything inside the RAM; each row's flush (the clears with
+    // interrupts on) ahead of it, outside its block, and between the
+    // smallest and the full flush area.
     const unsigned char* ram = probe.buffer();
-    size_t flushed = 0;
+    std::vector<BenchProbe::Event> flush;
     int rows = 0;
     for (const BenchProbe::Event& e : probe.events) {
       const auto* at = static_cast<const unsigned char*>(e.at);
+      const size_t bytes = e.kind == 'c' ? e.amount : e.amount * 128;
+      if (e.kind != 'c' && e.kind != 'r' && e.kind != 'w')
+        continue;
+      EXPECT_TRUE(at >= ram && at + bytes <= ram + c.ram);
       if (e.kind == 'c' && !e.interrupts_off) {
-        EXPECT_GE(at, ram);
-        EXPECT_LE(at + e.amount, ram + c.ram);
-        flushed += e.amount;
-      } else if (e.kind == 'c' && e.amount == WINDOW_SIZE) {
-        EXPECT_LE(at + WINDOW_SIZE, ram + c.ram);
-      } else if ((e.kind == 'r' || e.kind == 'w') && flushed > 0) {
+        flush.push_back(e);
+      } else if (e.kind != 'c' && !flush.empty()) {
         ++rows;
-        const unsigned char* end = at + e.amount * 128;
-        EXPECT_LE(end, ram + c.ram);
-        EXPECT_GE(flushed, SMALLEST_FLUSH_AREA);
-        EXPECT_LE(flushed, FLUSH_AREA_SIZE);
-        EXPECT_EQ(at - ram, e.amount <= 2048 ? 1000 * 1024 : 0);
-        flushed = 0;
+        EXPECT_EQ(at - ram, bytes <= WINDOW_SIZE ? 1000 * 1024 : 0);
+        size_t flushed = 0;
+        for (const BenchProbe::Event& f : flush) {
+          const auto* from = static_cast<const unsigned char*>(f.at);
+          EXPECT_TRUE(from + f.amount <= at || from >= at + bytes);
+          flushed += f.amount;
+        }
+        EXPECT_TRUE(flushed >= SMALLEST_FLUSH_AREA && flushed <= FLUSH_AREA_SIZE) << flushed;
+        flush.clear();
       }
     }
     EXPECT_EQ(rows, 2 * c.rows);
-    // Each flush piece lies outside the block measured after it.
-    const unsigned char* flush_start[4];
-    size_t pieces = 0;
-    for (const BenchProbe::Event& e : probe.events) {
-      const auto* at = static_cast<const unsigned char*>(e.at);
-      if (e.kind == 'c' && !e.interrupts_off) {
-        ASSERT_LT(pieces, 2u);
-        flush_start[pieces * 2] = at;
-        flush_start[pieces * 2 + 1] = at + e.amount;
-        ++pieces;
-      } else if ((e.kind == 'r' || e.kind == 'w') && pieces > 0) {
-        for (size_t i = 0; i < pieces; ++i) {
-          EXPECT_TRUE(flush_start[i * 2 + 1] <= at || flush_start[i * 2] >= at + e.amount * 128);
-        }
-        pieces = 0;
-      }
-    }
-    ASSERT_FALSE(probe.Of('f').empty());
     EXPECT_EQ(probe.Of('f').back().amount, c.ram);
   }
 }
