@@ -1,6 +1,8 @@
 // Each block is read or written twice and the second pass timed, so a block
 // that fits in a cache is measured at that cache's speed; the rows then show
-// where the bandwidth steps down as the blocks grow.
+// where the bandwidth steps down as the blocks grow.  Where the system can
+// take the processor away inside a pass, the second pass is repeated and the
+// fastest kept.
 #include "timing/memory_bench.h"
 
 #include <cmath>
