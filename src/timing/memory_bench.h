@@ -27,7 +27,7 @@ constexpr size_t SMALLEST_FLUSH_AREA = 2097152;
 // fastest counts.  Elsewhere one pass is exact.
 constexpr int REPEATED_PASSES_LEAST = 4;
 constexpr int REPEATED_PASSES_MOST = 1000;
-constexpr double PHASE_MICROSECONDS = 1000.0;
+constexpr double PHASE_MICROSECONDS = 2000.0;
 // A row that shows no time beyond its empty twin is measured this many times
 // before it says so.
 constexpr int ROW_ATTEMPTS = 2;
