@@ -77,6 +77,12 @@ inline void* AllocateTestBuffer(size_t bytes) {
 inline void ReleaseTestBuffer(void* buffer, size_t bytes) {
   current_machine->ReleaseTestBuffer(buffer, bytes);
 }
+inline void* AllocateBenchMemory(size_t wanted, size_t* granted) {
+  return current_machine->AllocateBenchMemory(wanted, granted);
+}
+inline bool TimedPassesDisturbable() {
+  return current_machine->TimedPassesDisturbable();
+}
 inline unsigned HostBridgeBytesReadable(unsigned device) {
   return current_machine->HostBridgeBytesReadable(device);
 }

@@ -55,6 +55,17 @@ class Machine {
   // The benchmark's executable read-write buffer; nullptr when refused.
   virtual void* AllocateTestBuffer(size_t bytes) = 0;
   virtual void ReleaseTestBuffer(void* buffer, size_t bytes) = 0;
+  // A machine whose RAM is the program's alone, however little of it there
+  // is (the bare machine, which must also serve a PC of 8 MB), gives the
+  // benchmark one stretch for its buffer and its flush area together: as
+  // much of wanted bytes as it has, the length in *granted, given back with
+  // ReleaseTestBuffer.  nullptr elsewhere: the buffer then comes from
+  // AllocateTestBuffer and the flush area is the program's static storage.
+  virtual void* AllocateBenchMemory(size_t wanted, size_t* granted) {
+    (void)wanted;
+    *granted = 0;
+    return nullptr;
+  }
 
   // How many configuration bytes of bus 0, the given device, function 0,
   // counted from offset 0, this machine really reads; reads beyond them
@@ -73,4 +84,10 @@ class Machine {
   // interval across which this grew was disturbed.  0 on a machine that is
   // the program's alone.
   virtual uint64_t ProcessorTimeAway() { return 0; }
+
+  // Whether the operating system can still take the processor away inside a
+  // stretch with interrupts "off" (native Linux and Windows), so that one
+  // short timed pass may be disturbed.  Where interrupts really are off (the
+  // bare machine, the simulated PCs) one pass is exact.
+  virtual bool TimedPassesDisturbable() { return false; }
 };

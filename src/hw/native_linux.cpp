@@ -219,6 +219,9 @@ class NativeLinuxMachine : public NativeProcessorMachine {
     return static_cast<uint64_t>(away_so_far_);
   }
 
+  // The kernel and the hypervisor run their own work inside any stretch.
+  bool TimedPassesDisturbable() override { return true; }
+
   bool TakeWriteRefusal() override {
     bool refused = write_refused_;
     write_refused_ = false;

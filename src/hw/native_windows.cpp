@@ -208,6 +208,10 @@ class NativeWindowsMachine : public NativeProcessorMachine {
     ReleaseProcessor(&held_);
   }
 
+  // Even where CLI is accepted (Windows 9x), the system decides what it
+  // does: a timed stretch may still be interrupted.
+  bool TimedPassesDisturbable() override { return true; }
+
   void* AllocateTestBuffer(size_t bytes) override {
     // Committed up front; a system that refuses executable memory still
     // serves, since the loops never execute from the buffer.

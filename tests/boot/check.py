@@ -134,8 +134,8 @@ class Emulator:
 
 
 def qemu(machine, cpu, append, icount=True, deadline=240, kernel=None, floppy=None,
-         monitor="none", extra=()):
-    command = ["qemu-system-i386", "-machine", machine, "-cpu", cpu, "-m", "256",
+         monitor="none", extra=(), megabytes=256):
+    command = ["qemu-system-i386", "-machine", machine, "-cpu", cpu, "-m", str(megabytes),
                "-display", "none", "-monitor", monitor, "-serial", "stdio", "-no-reboot",
                "-device", "isa-debug-exit,iobase=0xf4,iosize=0x04"]
     if icount:
@@ -147,10 +147,11 @@ def qemu(machine, cpu, append, icount=True, deadline=240, kernel=None, floppy=No
     return Emulator(command + list(extra), deadline)
 
 
-def run_batch(label, machine, cpu, options):
+def run_batch(label, machine, cpu, options, megabytes=256):
     """A -batch run to its end; returns the report text."""
     started = time.monotonic()
-    emulator = qemu(machine, cpu, "korvalt.elf -batch %s test-exit=qemu" % options, kernel=ELF)
+    emulator = qemu(machine, cpu, "korvalt.elf -batch %s test-exit=qemu" % options, kernel=ELF,
+                    megabytes=megabytes)
     status = emulator.finish()
     text = serial_text(emulator.output)
     print("  %s: %.1f s" % (label, time.monotonic() - started), flush=True)
@@ -253,9 +254,27 @@ def check_qemu():
           "isapc: no bus-less bridge line")
     check(dump_bytes(text) == [0xFF] * 256, "isapc: dump is not all FF")
 
+    check_small_ram()
     check_keys()
     check_exception()
     check_floppy()
+
+
+def check_small_ram():
+    """PCs of 16 and 8 MB: every row that fits, and one line before the rows
+    naming the sizes that do not (8192K on 8 MB, none on 16 MB)."""
+    row = r"^(READ |WRITE) *([0-9]+)K: +[0-9.]+ +[0-9.]+  -*\|$"
+    for megabytes, left_out in ((16, []), (8, [8192])):
+        label = "pc-pentium-%dmb" % megabytes
+        text = run_batch(label, "pc", "pentium", "-nocpu -nochipset", megabytes=megabytes)
+        sizes = [int(kb) for _, kb in re.findall(row, text, re.M)]
+        wanted = [kb for kb in (1 << n for n in range(14)) if kb not in left_out]
+        check(sizes == wanted * 2,
+              "%s: memory rows of %s K, not %s K twice" % (label, sizes, wanted))
+        line = re.search(r"^Rows of (.*) are left out: too little memory \([0-9]+ KB free\)\.\n"
+                         r" +\[size\]", text, re.M)
+        named = [int(kb) for kb in re.findall(r"([0-9]+)K", line.group(1))] if line else []
+        check(named == left_out, "%s: left-out line names %s, not %s" % (label, named, left_out))
 
 
 def check_exception():

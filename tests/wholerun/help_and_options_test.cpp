@@ -141,10 +141,40 @@ TEST(OptionsWithoutTerminal, SectionFlagsLeaveOutTheirSections) {
 TEST(OptionsWithoutTerminal, NoCpuStillMeasuresTheClockForTheMemorySection) {
   ProgramResult result = RunAlone({"-nocpu", "-nochipset"}, {SIM_MACHINE});
   EXPECT_EQ(result.exit_status, 0);
-  EXPECT_EQ(result.out.find(DASHES), std::string::npos);
-  EXPECT_EQ(CountOf(result.out, "READ "), 14);
-  EXPECT_EQ(CountOf(result.out, "WRITE "), 14);
-  EXPECT_EQ(result.out.find("Sorry"), std::string::npos);
+  // A simulated PC's interrupts really are off: one pass per loop, and the
+  // rows exactly as they have always been.
+  EXPECT_EQ(
+      result.out,
+      BANNER + std::string("     [size]: [clk/burst] [MB/sec]\n"
+                           "READ     1K:   2.000     1780.2  ----------------------------------|\n"
+                           "READ     2K:   2.000     1780.2  ----------------------------------|\n"
+                           "READ     4K:   2.000     1780.2  ----------------------------------|\n"
+                           "READ     8K:   2.000     1780.2  ----------------------------------|\n"
+                           "READ    16K:   2.000     1780.2  ----------------------------------|\n"
+                           "READ    32K:  10.500      339.1  --------------------|\n"
+                           "READ    64K:  10.500      339.1  --------------------|\n"
+                           "READ   128K:  10.500      339.1  --------------------|\n"
+                           "READ   256K:  10.500      339.1  --------------------|\n"
+                           "READ   512K:  10.500      339.1  --------------------|\n"
+                           "READ  1024K:  17.500      203.4  ----------------|\n"
+                           "READ  2048K:  17.500      203.4  ----------------|\n"
+                           "READ  4096K:  17.500      203.4  ----------------|\n"
+                           "READ  8192K:  17.500      203.4  ----------------|\n"
+                           "     [size]: [clk/burst] [MB/sec]\n"
+                           "WRITE    1K:   2.000     1780.2  ----------------------------------|\n"
+                           "WRITE    2K:   2.000     1780.2  ----------------------------------|\n"
+                           "WRITE    4K:   2.000     1780.2  ----------------------------------|\n"
+                           "WRITE    8K:   2.000     1780.2  ----------------------------------|\n"
+                           "WRITE   16K:   2.000     1780.2  ----------------------------------|\n"
+                           "WRITE   32K:   7.000      508.6  -----------------------|\n"
+                           "WRITE   64K:   7.000      508.6  -----------------------|\n"
+                           "WRITE  128K:   7.000      508.6  -----------------------|\n"
+                           "WRITE  256K:   7.000      508.6  -----------------------|\n"
+                           "WRITE  512K:   7.000      508.6  -----------------------|\n"
+                           "WRITE 1024K:  14.000      254.3  -----------------|\n"
+                           "WRITE 2048K:  14.000      254.3  -----------------|\n"
+                           "WRITE 4096K:  14.000      254.3  -----------------|\n"
+                           "WRITE 8192K:  14.000      254.3  -----------------|\n"));
 }
 
 }  // namespace

@@ -27,8 +27,14 @@ class BareMachine : public NativeProcessorMachine {
       asm volatile("sti" : : : "memory");
   }
 
-  void* AllocateTestBuffer(size_t bytes) override { return TakeTestBuffer(bytes); }
-  void ReleaseTestBuffer(void* buffer, size_t) override { GiveBackTestBuffer(buffer); }
+  // The benchmark's buffer and flush area share the RAM after the program,
+  // so that a PC of 8 or 16 MB still has a memory section; there is no
+  // buffer on its own.
+  void* AllocateBenchMemory(size_t wanted, size_t* granted) override {
+    return TakeBenchMemory(wanted, granted);
+  }
+  void* AllocateTestBuffer(size_t) override { return nullptr; }
+  void ReleaseTestBuffer(void* buffer, size_t) override { GiveBackBenchMemory(buffer); }
 
  private:
   int depth_ = 0;
