@@ -105,8 +105,11 @@ uint8_t FieldValue(const RegisterField& field, uint8_t byte) {
   return static_cast<uint8_t>((byte & FieldMask(field)) >> FieldLowestBit(field.bit_spec));
 }
 
+// Compared by hand: the library's std::string::compare in the Windows build
+// is compiled for the Pentium Pro, and korvalt.exe must run on a Pentium.
 bool StartsWithLead(const std::string& text, size_t at, const char* lead) {
-  return text.compare(at, LEAD_LENGTH, lead) == 0;
+  return at <= text.size() && text.size() - at >= LEAD_LENGTH &&
+         std::memcmp(text.data() + at, lead, LEAD_LENGTH) == 0;
 }
 
 bool StartsWithChoiceLead(const std::string& text, size_t at) {
