@@ -38,14 +38,6 @@ struct BridgeSide {
   const ChipsetEntry* chip;  // nullptr when not in the catalogue
 };
 
-const ChipsetEntry* FindCatalogued(uint16_t vendor_id, uint16_t device_id) {
-  for (const ChipsetEntry* entry = chipset_catalogue; entry->vendor_id != 0xFFFF; ++entry) {
-    if (entry->vendor_id == vendor_id && entry->device_id == device_id)
-      return entry;
-  }
-  return nullptr;
-}
-
 void TakeReportedSide(BridgeSide* side) {
   std::memset(side->bytes, 0xFF, sizeof side->bytes);
   side->readable = HostBridgeBytesReadable(host_place.device);
@@ -63,7 +55,7 @@ void TakeSavedSide(const ConfigDump& saved, BridgeSide* side) {
   side->readable = saved.count < CONFIG_BYTES ? saved.count : CONFIG_BYTES;
   side->vendor_id = static_cast<uint16_t>(saved.bytes[1] << 8 | saved.bytes[0]);
   side->device_id = static_cast<uint16_t>(saved.bytes[3] << 8 | saved.bytes[2]);
-  side->chip = FindCatalogued(side->vendor_id, side->device_id);
+  side->chip = FindChipset(side->vendor_id, side->device_id);
 }
 
 // "This : this machine, [8086:7100] Intel Triton TX (82439TX)", and a line
@@ -96,13 +88,8 @@ void PrintSide(const char* label, const char* file, const BridgeSide& side, bool
   }
 }
 
-uint8_t FieldMask(const RegisterField& field) {
-  return static_cast<uint8_t>(((1u << FieldWidth(field.bit_spec)) - 1)
-                              << FieldLowestBit(field.bit_spec));
-}
-
 uint8_t FieldValue(const RegisterField& field, uint8_t byte) {
-  return static_cast<uint8_t>((byte & FieldMask(field)) >> FieldLowestBit(field.bit_spec));
+  return static_cast<uint8_t>((byte & FieldMask(field.bit_spec)) >> FieldLowestBit(field.bit_spec));
 }
 
 // Compared by hand: the library's std::string::compare in the Windows build
@@ -195,7 +182,7 @@ void CompareFields(const BridgeSide& mine, const BridgeSide& saved, bool verbose
   PagedPrint("-----Fields that differ (this / saved)------------\n");
   for (const RegisterField* row = mine.chip->fields; (row->reg & 0xFF) != 0; ++row) {
     const unsigned reg = row->reg & 0xFF;
-    const uint8_t mask = FieldMask(*row);
+    const uint8_t mask = FieldMask(row->bit_spec);
     covered[reg] = static_cast<uint8_t>(covered[reg] | mask);
     if (!BothRead(mine, saved, reg))
       continue;

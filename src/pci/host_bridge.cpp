@@ -54,10 +54,6 @@ void ReportMissingDescription(const RegisterField& field) {
   Beep();
 }
 
-}  // namespace
-
-namespace {
-
 constexpr uint8_t BRIDGE_BASE_CLASS = 0x06;
 constexpr uint8_t HOST_BRIDGE_SUBCLASS = 0x00;
 constexpr unsigned MECHANISM_1_LAST_DEVICE = 31;
@@ -133,13 +129,7 @@ void DetectHostBridge() {
   if (host_vendor_id == 0xFFFF)
     LocateHostBridge();
 
-  current_chipset = nullptr;
-  for (const ChipsetEntry* entry = chipset_catalogue; entry->vendor_id != 0xFFFF; ++entry) {
-    if (entry->vendor_id == host_vendor_id && entry->device_id == host_device_id) {
-      current_chipset = entry;
-      break;
-    }
-  }
+  current_chipset = FindChipset(host_vendor_id, host_device_id);
 }
 
 const char* FormatBinary(uint8_t field_value, unsigned width_code) {
@@ -219,8 +209,7 @@ void PrintFieldPlace(const RegisterField& field, const char* prefix) {
 void PrintFieldLine(const RegisterField& field, uint8_t value, const char* prefix, bool verbose) {
   unsigned lowest = FieldLowestBit(field.bit_spec);
   unsigned code = (field.bit_spec >> 3) & 7;
-  unsigned width = FieldWidth(field.bit_spec);
-  uint8_t field_value = static_cast<uint8_t>((value >> lowest) & ((1u << width) - 1));
+  uint8_t field_value = static_cast<uint8_t>((value & FieldMask(field.bit_spec)) >> lowest);
 
   PrintFieldPlace(field, prefix);
   const char* translation = TranslateField(field, field_value, verbose);

@@ -232,7 +232,7 @@ SetResult ApplySetSpec(const char* spec, SetMode mode, bool force, bool verbose)
     field = &user_field;
 
   PrintFieldLine(*field, present, "old value:", verbose);
-  uint8_t mask = static_cast<uint8_t>(((1u << width) - 1) << low);
+  uint8_t mask = FieldMask(Field(parsed.high, low));
   uint8_t new_byte = static_cast<uint8_t>(((parsed.value << low) & mask) | (present & ~mask));
   WriteHostRegister(reg, new_byte);
   // The byte written, not a read-back: read-only bits may not have taken it,

@@ -95,3 +95,11 @@ const ChipsetEntry chipset_catalogue[] = {
     {0x100E, 0x0564, "STMicroelectronics", "STPC Client", fields_pci_header_only},
     {0xFFFF, 0xFFFF, nullptr, nullptr, nullptr},
 };
+
+const ChipsetEntry* FindChipset(uint16_t vendor_id, uint16_t device_id) {
+  for (const ChipsetEntry* entry = chipset_catalogue; entry->vendor_id != 0xFFFF; ++entry) {
+    if (entry->vendor_id == vendor_id && entry->device_id == device_id)
+      return entry;
+  }
+  return nullptr;
+}

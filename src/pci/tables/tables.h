@@ -23,6 +23,9 @@ struct ChipsetEntry {
 // The rows, then the terminator with vendor FFFFh.
 extern const ChipsetEntry chipset_catalogue[];
 
+// The first catalogue row with these ids, or nullptr.
+const ChipsetEntry* FindChipset(uint16_t vendor_id, uint16_t device_id);
+
 extern const RegisterField fields_82439hx[];
 extern const RegisterField fields_82439vx[];
 extern const RegisterField fields_82439tx[];
@@ -62,4 +65,8 @@ inline unsigned FieldLowestBit(uint32_t bit_spec) {
 }
 inline unsigned FieldWidth(uint32_t bit_spec) {
   return ((((bit_spec >> 3) & 7) + 7) % 8) + 1;
+}
+// The bits of its register byte that a field takes up.
+inline uint8_t FieldMask(uint32_t bit_spec) {
+  return static_cast<uint8_t>(((1u << FieldWidth(bit_spec)) - 1) << FieldLowestBit(bit_spec));
 }
