@@ -51,6 +51,24 @@ struct BenchMemory {
   size_t shared_bytes;  // 0: the flush area is the static one
 };
 
+// One pass of the empty twin (empty) or the timed loop; the write row, after
+// each pass and outside the timed interval, fills its block with zero bytes.
+uint32_t TimePass(bool empty, RowKind kind, unsigned char* block, uint32_t trips, size_t bytes) {
+  StartStopwatch();
+  if (empty) {
+    RunEmptyBursts(block, trips);
+  } else if (kind == READ_ROW) {
+    RunReadBursts(block, trips);
+  } else {
+    RunWriteBursts(block, trips);
+  }
+  StopStopwatch();
+  uint32_t elapsed = CycleElapsed();
+  if (!empty && kind == WRITE_ROW)
+    ClearBlock(block, bytes);
+  return elapsed;
+}
+
 // The cycles of the block's accesses net of the loop around them, where
 // interrupts really are off: each loop twice, the second pass counted.  The
 // empty twin has the timed loop's trip count, so subtracting it leaves only
@@ -58,27 +76,12 @@ struct BenchMemory {
 // of the caches; the second finds whatever of it the caches could hold.
 int32_t MeasureSecondPasses(RowKind kind, unsigned char* block, long size) {
   uint32_t trips = size > 0 ? static_cast<uint32_t>(size / BYTES_PER_TRIP) : 0;
-
-  for (int pass = 0; pass < 2; ++pass) {
-    StartStopwatch();
-    RunEmptyBursts(block, trips);
-    StopStopwatch();
-  }
-  uint32_t empty_cycles = CycleElapsed();
-  int32_t t = 0;
-  for (int pass = 0; pass < 2; ++pass) {
-    StartStopwatch();
-    if (kind == READ_ROW) {
-      RunReadBursts(block, trips);
-    } else {
-      RunWriteBursts(block, trips);
-    }
-    StopStopwatch();
-    t = static_cast<int32_t>(CycleElapsed() - empty_cycles);
-    if (kind == WRITE_ROW)
-      ClearBlock(block, static_cast<size_t>(size > 0 ? size : 0));
-  }
-  return t;
+  size_t bytes = static_cast<size_t>(size > 0 ? size : 0);
+  TimePass(true, kind, block, trips, bytes);
+  uint32_t empty_cycles = TimePass(true, kind, block, trips, bytes);
+  TimePass(false, kind, block, trips, bytes);
+  uint32_t timed_cycles = TimePass(false, kind, block, trips, bytes);
+  return static_cast<int32_t>(timed_cycles - empty_cycles);
 }
 
 // Where the system can take the processor away inside a pass, each loop
@@ -103,24 +106,6 @@ bool AnotherPass(int passes, uint64_t phase_start, const PassBound& bound) {
   if (passes >= bound.most)
     return false;
   return passes < bound.least || ReadTimeStampCounter() - phase_start < bound.phase_cycles;
-}
-
-// One pass of the empty twin (empty) or the timed loop; the write row, after
-// each pass and outside the timed interval, fills its block with zero bytes.
-uint32_t TimePass(bool empty, RowKind kind, unsigned char* block, uint32_t trips, size_t bytes) {
-  StartStopwatch();
-  if (empty) {
-    RunEmptyBursts(block, trips);
-  } else if (kind == READ_ROW) {
-    RunReadBursts(block, trips);
-  } else {
-    RunWriteBursts(block, trips);
-  }
-  StopStopwatch();
-  uint32_t elapsed = CycleElapsed();
-  if (!empty && kind == WRITE_ROW)
-    ClearBlock(block, bytes);
-  return elapsed;
 }
 
 // The fastest of a phase's passes after the first, which brings the loop
